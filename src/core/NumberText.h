@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Conversions between field texts and numbers. Every number the program shows,
+// in a field, a report row or a drawing, is written by these functions.
+
+namespace core {
+
+// Shown in place of a value that is not a finite number (an undefined force
+// limit, a cable count with no cable force), so no window or file shows "inf".
+inline constexpr std::string_view kUndefinedText = "nedefinisano";
+
+// True for digits with at most one point, optionally after a sign
+// ("75.5", "5.", ".5", "-3"), and for the exponent form numberToText writes.
+bool isNumberText(std::string_view text);
+
+// The numeric value of a field's text. A text that is not a number (empty,
+// a lone ".", something pasted past the key filters) counts as 0.
+double numericValue(std::string_view text);
+
+// Shortest decimal form with at most 15 significant digits: "0.8", "16",
+// "8.5E-05", "1E+15"; negative zero is "0".
+std::string numberToText(double value);
+
+// Rounds the 15-significant-digit decimal of x to n places, an exact half
+// going to the even neighbour: Round(0.125, 2) = 0.12, Round(2.675, 2) = 2.68.
+double Round(double x, int n);
+
+// Exactly two decimals, halves away from zero, no thousands separator
+// (the patterns "0.00" and "#0.00", which agree for every value).
+std::string formatTwoDecimals(double value);
+
+}  // namespace core

@@ -1,0 +1,21 @@
+#pragma once
+
+class QString;
+class QWidget;
+
+// The program's message boxes, all modal.
+
+namespace ui {
+
+// Critical icon, one OK button, title "Upozorenje !".
+void showWarning(QWidget* parent, const QString& text);
+
+// Question icon, Yes and No; true for Yes.
+bool askYesNo(QWidget* parent, const QString& title, const QString& text);
+
+// No icon, one OK button.
+void showPlain(QWidget* parent, const QString& title, const QString& text);
+
+void beep();
+
+}  // namespace ui

@@ -1,0 +1,162 @@
+#include "ui/TypedField.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "core/basKontrola.h"
+#include "ui/Messages.h"
+
+namespace ui {
+namespace {
+
+// Keys that type no character keep their usual editing and navigation role.
+bool isEditingKey(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The empty field that has just refused to lose the focus, until it has it back.
+QPointer<TypedField> refusingField;
+
+// While an empty field holds the focus, a mouse press elsewhere in its window
+// neither moves the focus (the field takes it back) nor presses a button (the
+// press and its release are swallowed). Menus and other windows (message
+// boxes, the field's own context menu) stay reachable.
+class EmptyFieldGuard : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+            type != QEvent::MouseButtonDblClick) {
+            return false;
+        }
+        auto* target = qobject_cast<QWidget*>(watched);
+        TypedField* field = refusingField;
+        if (!field) field = qobject_cast<TypedField*>(QApplication::focusWidget());
+        if (!target || !field || !field->text().isEmpty() || !field->isEnabled()) return false;
+        if (target == field || field->isAncestorOf(target) || target->window() != field->window()) return false;
+        for (QWidget* w = target; w; w = w->parentWidget()) {
+            if (qobject_cast<QMenuBar*>(w)) return false;
+        }
+        return true;
+    }
+};
+
+void installGuardOnce() {
+    static EmptyFieldGuard* guard = nullptr;
+    if (guard) return;
+    guard = new EmptyFieldGuard;
+    guard->setParent(qApp);
+    qApp->installEventFilter(guard);
+}
+
+}  // namespace
+
+TypedField::TypedField(NumberKind kind, int typingLimit, QWidget* parent)
+    : QLineEdit(parent), kind_(kind), typingLimit_(typingLimit) {
+    setAlignment(Qt::AlignRight);
+    installGuardOnce();
+}
+
+bool TypedField::event(QEvent* e) {
+    // A line edit claims Ctrl+X, Ctrl+C, Ctrl+V and the like for itself; here
+    // they belong to the window (Ctrl+X is the exit command) or are refused.
+    if (e->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        if (key->modifiers() & Qt::ControlModifier) {
+            e->ignore();
+            return false;
+        }
+    }
+    return QLineEdit::event(e);
+}
+
+bool TypedField::admits(QChar typed) const {
+    if (typed.unicode() > 127) return false;
+    const char c = static_cast<char>(typed.unicode());
+    const core::KeyFilterResult r = kind_ == NumberKind::Whole
+                                        ? core::FiltarCelogBroja(c)
+                                        : core::FiltarDecimalnogBroja(c, text().toStdString());
+    return r.accepted.has_value();
+}
+
+void TypedField::keyPressEvent(QKeyEvent* e) {
+    if (isEditingKey(e->key())) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    QChar typed;
+    if (e->key() == Qt::Key_Backspace) {
+        typed = QChar(core::kBackspace);
+    } else if (!e->text().isEmpty()) {
+        typed = e->text().at(0);
+    } else if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        typed = QChar('\r');
+    } else if (e->key() == Qt::Key_Escape) {
+        typed = QChar(0x1b);
+    } else {
+        QLineEdit::keyPressEvent(e);  // a key that types nothing: leave it to the line edit
+        return;
+    }
+    e->accept();  // no typed key reaches the window: Enter and Escape press no button
+    if (!admits(typed)) {
+        beep();
+        return;
+    }
+    if (typed != QChar(core::kBackspace) && typingLimit_ > 0 &&
+        text().length() - selectedText().length() + 1 > typingLimit_) {
+        return;
+    }
+    if (typed == QChar(core::kBackspace)) {
+        backspace();
+    } else {
+        insert(QString(typed));
+    }
+}
+
+void TypedField::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    if (refusingField == this) refusingField = nullptr;
+    // A mouse click places the cursor after focusing; select once it is done.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) selectAll();
+    });
+    selectAll();
+}
+
+void TypedField::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    const auto reason = e->reason();
+    const bool byUser = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                        reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    QWidget* next = QApplication::focusWidget();
+    if (!byUser || !text().isEmpty() || !isEnabled() || (next && next->window() != window())) return;
+    refusingField = this;
+    QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
+}
+
+bool TypedField::focusNextPrevChild(bool next) {
+    if (text().isEmpty()) return true;  // stays in the field
+    return QLineEdit::focusNextPrevChild(next);
+}
+
+}  // namespace ui

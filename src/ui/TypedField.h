@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A text field the user types numbers into. Every typed character passes the
+// key filter (refused ones beep), the typing limit bounds typing only (a
+// longer text the program writes is shown whole), receiving the focus selects
+// the whole text, and a field left empty keeps the focus.
+
+namespace ui {
+
+enum class NumberKind { Whole, Decimal };
+
+class TypedField : public QLineEdit {
+    Q_OBJECT
+public:
+    TypedField(NumberKind kind, int typingLimit, QWidget* parent = nullptr);
+
+    NumberKind kind() const { return kind_; }
+    int typingLimit() const { return typingLimit_; }
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    bool admits(QChar typed) const;
+
+    NumberKind kind_;
+    int typingLimit_;
+};
+
+}  // namespace ui

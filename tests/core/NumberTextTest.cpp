@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "core/NumberText.h"
+
+using namespace core;
+
+namespace {
+
+struct TextCase {
+    const char* name;
+    double value;
+    const char* text;
+};
+
+TEST(NumberToText, WritesShortestDecimalWithFifteenDigits) {
+    const TextCase cases[] = {
+        {"one decimal", 5.1, "5.1"},
+        {"cable force", 486.74, "486.74"},
+        {"condition value", 0.000331890225, "0.000331890225"},
+        {"small value in exponent form", 8.5e-05, "8.5E-05"},
+        {"just at 1E-04 stays plain", 0.0001, "0.0001"},
+        {"just below 1E-04", 0.0000999, "9.99E-05"},
+        {"large value in exponent form", 1e15, "1E+15"},
+        {"just below 1E+15 stays plain", 999999999999999.0, "999999999999999"},
+        {"rounds up into exponent form", 999999999999999.9, "1E+15"},
+        {"negative fraction", -0.25, "-0.25"},
+        {"negative zero", -0.0, "0"},
+        {"whole number", 16.0, "16"},
+        {"below one gets a zero", 0.8, "0.8"},
+        {"sum with binary noise", 0.1 + 0.2, "0.3"},
+        {"starting force", 2477.04 + 0.01, "2477.05"},
+        {"large exponent", 1.5e200, "1.5E+200"},
+        {"not a number", std::numeric_limits<double>::quiet_NaN(), "nedefinisano"},
+        {"infinity", std::numeric_limits<double>::infinity(), "nedefinisano"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(numberToText(c.value), c.text) << c.name;
+}
+
+struct RoundCase {
+    double x;
+    int n;
+    double expected;
+};
+
+TEST(Round, SendsAnExactHalfOfTheShownDecimalToTheEvenNeighbour) {
+    const RoundCase cases[] = {
+        {0.125, 2, 0.12},  {0.135, 2, 0.14},     {2.675, 2, 2.68},    {2.665, 2, 2.66},
+        {-0.125, 2, -0.12}, {2477.0365, 2, 2477.04}, {5.089, 1, 5.1},  {0.05, 1, 0.0},
+        {0.15, 1, 0.2},    {9.995, 2, 10.0},     {0.000331890225349, 12, 0.000331890225},
+        {12404533.333333, 1, 12404533.3}, {85.0, 1, 85.0}, {39.44, 1, 39.4},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Round(c.x, c.n), c.expected) << c.x << " to " << c.n;
+    }
+    EXPECT_TRUE(std::isnan(Round(std::numeric_limits<double>::quiet_NaN(), 2)));
+}
+
+TEST(FormatTwoDecimals, SendsHalvesAwayFromZero) {
+    const TextCase cases[] = {
+        {"second moment", 12404533.333333334, "12404533.33"},
+        {"moment", 617.51, "617.51"},
+        {"half up", 12.345, "12.35"},
+        {"another half up", 10.125, "10.13"},
+        {"whole", 2540.41, "2540.41"},
+        {"zero", 0.0, "0.00"},
+        {"negative zero", -0.0, "0.00"},
+        {"tiny negative rounds to zero", -0.001, "0.00"},
+        {"negative", -1.7999999999999983, "-1.80"},
+        {"below one", 0.5, "0.50"},
+        {"carry into a new digit", 99.996, "100.00"},
+        {"undefined", std::numeric_limits<double>::infinity(), "nedefinisano"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(formatTwoDecimals(c.value), c.text) << c.name;
+}
+
+struct ValueCase {
+    const char* text;
+    double value;
+    bool isNumber;
+};
+
+TEST(NumericValue, ReadsPointDecimalsAndCountsOtherTextsAsZero) {
+    const ValueCase cases[] = {
+        {"75.5", 75.5, true}, {"0.8", 0.8, true},  {"5.", 5.0, true},     {".5", 0.5, true},
+        {"-3", -3.0, true},   {"+2", 2.0, true},   {"0.80", 0.8, true},   {"", 0.0, false},
+        {".", 0.0, false},    {"abc", 0.0, false}, {"1.2.3", 0.0, false}, {"8.5E-05", 8.5e-05, true}, {"1E+15", 1e15, true}, {"E5", 0.0, false}, {"1E", 0.0, false},
+        {" 5", 0.0, false},   {"-", 0.0, false},   {"1,5", 0.0, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(numericValue(c.text), c.value) << '"' << c.text << '"';
+        EXPECT_EQ(isNumberText(c.text), c.isNumber) << '"' << c.text << '"';
+    }
+}
+
+TEST(NumberToText, ReadsBackAsTheValueRoundedToFifteenDigits) {
+    for (double v : {1.0 / 3, 2.0 / 3 * 1e10, 123456.789012345678, -7.77e-3, 0.1 + 0.7}) {
+        const double back = numericValue(numberToText(v));
+        EXPECT_NEAR(back, v, std::abs(v) * 1e-14) << v;
+    }
+}
+
+}  // namespace
