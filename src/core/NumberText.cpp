@@ -1,9 +1,11 @@
 #include "core/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <system_error>
 
 namespace core {
 namespace {
@@ -74,6 +76,25 @@ std::string roundedDigits(const Decimal& d, int places, Half half, int& pointPos
     return kept;
 }
 
+// Reads a decimal the grammar of isNumberText admits. Beyond the range of a
+// double it gives infinity or zero, as the value's own size says, instead of
+// the 0 that from_chars leaves behind.
+double parseDecimal(std::string_view text) {
+    if (text.front() == '+') text.remove_prefix(1);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc::result_out_of_range) return value;
+    const bool negative = text.front() == '-';
+    const size_t exponentAt = text.find_first_of("eE");
+    const std::string_view mantissa = text.substr(0, exponentAt);
+    const long exponent = exponentAt == std::string_view::npos ? 0 : std::strtol(text.data() + exponentAt + 1, nullptr, 10);
+    const size_t firstDigit = mantissa.find_first_of("123456789");
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const long magnitude = exponent + static_cast<long>(point) - static_cast<long>(firstDigit);
+    const double limit = magnitude > 0 ? HUGE_VAL : 0.0;
+    return negative ? -limit : limit;
+}
+
 }  // namespace
 
 bool isNumberText(std::string_view text) {
@@ -103,11 +124,7 @@ bool isNumberText(std::string_view text) {
 }
 
 double numericValue(std::string_view text) {
-    if (!isNumberText(text)) return 0.0;
-    if (text.front() == '+') text.remove_prefix(1);
-    double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+    return isNumberText(text) ? parseDecimal(text) : 0.0;
 }
 
 std::string numberToText(double value) {
@@ -129,9 +146,7 @@ double Round(double x, int n) {
     text += kept.substr(0, static_cast<size_t>(point));
     text += '.';
     text += kept.substr(static_cast<size_t>(point));
-    double result = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), result);
-    return result;
+    return parseDecimal(text);
 }
 
 std::string formatTwoDecimals(double value) {

@@ -95,6 +95,18 @@ TEST(NumericValue, ReadsPointDecimalsAndCountsOtherTextsAsZero) {
     }
 }
 
+TEST(NumericValue, TextsBeyondTheRangeOfADoubleAreInfiniteOrZero) {
+    const double huge = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(numericValue("1E+400"), huge);
+    EXPECT_EQ(numericValue("-1E+400"), -huge);
+    EXPECT_EQ(numericValue("1E-400"), 0.0);
+    // The largest double shown with 15 digits lies above it.
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(numberToText(-largest), "-1.79769313486232E+308");
+    EXPECT_EQ(numericValue(numberToText(-largest)), -huge);
+    EXPECT_EQ(Round(-largest, 15), -huge);
+}
+
 TEST(NumberToText, ReadsBackAsTheValueRoundedToFifteenDigits) {
     for (double v : {1.0 / 3, 2.0 / 3 * 1e10, 123456.789012345678, -7.77e-3, 0.1 + 0.7}) {
         const double back = numericValue(numberToText(v));
