@@ -1,0 +1,71 @@
+#include "ui/frmAbout.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+#include "ui/Fonts.h"
+#include "ui/Messages.h"
+#include "ui/Twips.h"
+
+namespace ui {
+namespace {
+
+constexpr const char* kTitle = "Proracun sile prethodnog naprezanja.";
+
+QLabel* label(QWidget* parent, const char* name, QRect geometry) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setGeometry(geometry);
+    l->setWordWrap(true);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(name);
+    b->setGeometry(geometry);
+    return b;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+    setObjectName("frmAbout");
+    setWindowTitle("O programu");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setFixedSize(px(4995), px(2250));
+
+    auto* icon = label(this, "picIcon", twipsRect(240, 240, 540, 540));
+    icon->setPixmap(windowIcon().pixmap(px(540), px(540)));
+
+    QLabel* title = label(this, "lblTitle", twipsRect(1050, 240, 3885, 480));
+    title->setFont(uiFont(12, true));
+    title->setText(kTitle);
+    label(this, "lblVersion", twipsRect(1050, 780, 3885, 225))
+        ->setText(QStringLiteral("Version %1.%2.%3").arg(PREDNAPREZANJE_VERSION_MAJOR).arg(PREDNAPREZANJE_VERSION_MINOR)
+                      .arg(PREDNAPREZANJE_VERSION_PATCH));
+
+    auto* separator = new QFrame(this);
+    separator->setObjectName("Line1");
+    separator->setGeometry(QRect(px(90), px(1230), px(4905) - px(90), 1));
+    separator->setStyleSheet("background-color: rgb(128, 128, 128);");
+
+    label(this, "lblDisclaimer", twipsRect(255, 1365, 3240, 780))
+        ->setText("Rezultate proracuna pre upotrebe u projektu proverava odgovorni projektant.");
+
+    QPushButton* ok = button(this, "cmdOK", "OK", twipsRect(3660, 1365, 1260, 345));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton* sysInfo = button(this, "cmdSysInfo", "&System Info...", twipsRect(3675, 1815, 1245, 345));
+    sysInfo->setAutoDefault(false);
+    connect(sysInfo, &QPushButton::clicked, this, &frmAbout::showSystemInfo);
+}
+
+// There is no registry to name a system information tool on this platform.
+void frmAbout::showSystemInfo() { showPlain(this, kTitle, "System Information Is Unavailable At This Time"); }
+
+}  // namespace ui

@@ -1,0 +1,256 @@
+#include "ui/frmPocetniParametriProracuna.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+
+#include "core/basKontrola.h"
+#include "ui/Fonts.h"
+#include "ui/MainWindowSketch.h"
+#include "ui/Messages.h"
+#include "ui/Twips.h"
+#include "ui/TypedField.h"
+#include "ui/frmAbout.h"
+#include "ui/frmPomoc.h"
+
+namespace ui {
+namespace {
+
+using core::Field;
+
+constexpr int kClientWidth = 10050;
+constexpr int kClientHeight = 4785;
+
+QString nameOf(Field field) { return QString::fromLatin1(core::objectName(field).data()); }
+
+QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    auto* box = new QGroupBox(QString::fromLatin1(caption), parent);
+    box->setObjectName(name);
+    box->setFont(uiFont(9.75));
+    box->setGeometry(geometry);
+    return box;
+}
+
+QLabel* label(QWidget* parent, const char* caption, QRect geometry, const QFont& font,
+              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* l = new QLabel(QString::fromLatin1(caption), parent);
+    l->setFont(font);
+    l->setGeometry(geometry);
+    l->setAlignment(alignment);
+    return l;
+}
+
+QLabel* unitLabel(QWidget* parent, const char* caption, QRect geometry, const QFont& font) {
+    return label(parent, caption, geometry, font, Qt::AlignCenter);
+}
+
+void paintRed(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    palette.setColor(QPalette::Text, Qt::red);
+    widget->setPalette(palette);
+}
+
+TypedField* typedField(QWidget* parent, Field field, NumberKind kind, int limit, QRect geometry) {
+    auto* f = new TypedField(kind, limit, parent);
+    f->setObjectName(nameOf(field));
+    f->setFont(uiFont(12));
+    f->setGeometry(geometry);
+    return f;
+}
+
+// Filled only by the definition windows: greyed and never focused.
+QLineEdit* shownField(QWidget* parent, Field field, QRect geometry) {
+    auto* f = new QLineEdit(parent);
+    f->setObjectName(nameOf(field));
+    f->setFont(uiFont(12));
+    f->setGeometry(geometry);
+    f->setAlignment(Qt::AlignRight);
+    f->setEnabled(false);
+    f->setFocusPolicy(Qt::NoFocus);
+    return f;
+}
+
+}  // namespace
+
+frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent) : QMainWindow(parent), fields_(this) {
+    setObjectName("frmPocetniParametriProracuna");
+    setWindowTitle("Parametri proracuna");
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(px(kClientWidth), px(kClientHeight));
+    setCentralWidget(client);
+    buildFrames(client);
+    buildMenus();
+    writeStartupTexts();
+    setFixedSize(sizeHint());
+}
+
+void frmPocetniParametriProracuna::buildFrames(QWidget* client) {
+    const QFont bold975 = uiFont(9.75, true);
+    const QFont bold825 = uiFont(8.25, true);
+
+    QGroupBox* dimensions =
+        frame(client, "fraPoprecniPresek", "Dimenzije poprecnog preseka", twipsRect(45, 45, 5565, 4680));
+    auto* sketch = new MainWindowSketch(dimensions);
+    sketch->setGeometry(twipsRect(0, 0, 3990, 4680));
+    const struct {
+        const char* caption;
+        Field field;
+        int labelTop;
+        int fieldTop;
+    } dimensionRows[] = {
+        {"b1=", Field::B1, 540, 450},   {"b2=", Field::B2, 1215, 1125}, {"d3=", Field::D3, 1935, 1845},
+        {"d1=", Field::D1, 2610, 2520}, {"d2=", Field::D2, 3330, 3240}, {"  b=", Field::B, 4050, 3960},
+    };
+    for (const auto& row : dimensionRows) {
+        label(dimensions, row.caption, twipsRect(4005, row.labelTop, 420, 285), bold975);
+        typedField(dimensions, row.field, NumberKind::Whole, 3, twipsRect(4410, row.fieldTop, 555, 420));
+        unitLabel(dimensions, "[cm]", twipsRect(4995, row.labelTop, 495, 285), bold975);
+    }
+
+    QGroupBox* moments = frame(client, "fraStatickiUticaji", "Staticki uticaji", twipsRect(5655, 45, 2280, 2085));
+    const struct {
+        const char* caption;
+        Field field;
+        int top;
+    } momentRows[] = {{"Mg=", Field::Mg, 450}, {"Mp=", Field::Mp, 990}, {"Ms=", Field::Ms, 1530}};
+    for (const auto& row : momentRows) {
+        label(moments, row.caption, twipsRect(75, row.top + 60, 420, 300), bold825);
+        typedField(moments, row.field, NumberKind::Decimal, 6, twipsRect(480, row.top, 1155, 420));
+        unitLabel(moments, "[kNm]", twipsRect(1695, row.top + 60, 525, 300), bold825);
+    }
+
+    QGroupBox* eccentricity = frame(client, "Frame1", "Ekscen. kablova", twipsRect(8010, 45, 1995, 1005));
+    label(eccentricity, "ek =", twipsRect(90, 450, 480, 315), bold975);
+    shownField(eccentricity, Field::Ek, twipsRect(585, 405, 915, 420));
+    unitLabel(eccentricity, "[cm]", twipsRect(1515, 495, 420, 285), bold825);
+
+    QGroupBox* efficiency =
+        frame(client, "fraGubitakSilePrethodnogNaprezanja", "Efikasnost PN", twipsRect(8010, 1125, 1995, 1005));
+    paintRed(label(efficiency, "m =", twipsRect(90, 450, 495, 345), uiFont(12, true)));
+    paintRed(typedField(efficiency, Field::M, NumberKind::Decimal, 4, twipsRect(600, 405, 915, 420)));
+
+    QGroupBox* concrete = frame(client, "fraBeton", "Dopusteni naponi u betonu", twipsRect(5655, 2205, 4350, 1590));
+    const struct {
+        const char* caption;
+        Field field;
+        int labelLeft;
+        int fieldLeft;
+        int unitLeft;
+        int top;
+    } stressRows[] = {
+        {"Gbdo=", Field::Gbd0, 60, 630, 1530, 450},        {"Gbzo=", Field::Gbz0, 60, 630, 1530, 1035},
+        {"Gbdbes=", Field::Gbdbes, 2235, 2925, 3780, 450}, {"Gbzbes=", Field::Gbzbes, 2235, 2925, 3780, 1035},
+    };
+    for (const auto& row : stressRows) {
+        label(concrete, row.caption, twipsRect(row.labelLeft, row.top + 60, row.fieldLeft - row.labelLeft, 300),
+              bold825);
+        shownField(concrete, row.field, twipsRect(row.fieldLeft, row.top, 855, 420));
+        unitLabel(concrete, "[MPa]", twipsRect(row.unitLeft, row.top + 60, 540, 300), bold825);
+    }
+
+    QGroupBox* steel = frame(client, "fraKvalitetCelika", "Karakteristike celika", twipsRect(5655, 3900, 4350, 825));
+    label(steel, "Fk=", twipsRect(150, 330, 480, 300), bold975);
+    shownField(steel, Field::Fk, twipsRect(630, 270, 855, 420));
+    unitLabel(steel, "[cm2]", twipsRect(1530, 330, 540, 300), bold825);
+    label(steel, "Gko=", twipsRect(2280, 330, 630, 300), bold975);
+    shownField(steel, Field::Gk0, twipsRect(2910, 270, 855, 420));
+    unitLabel(steel, "[MPa]", twipsRect(3780, 330, 540, 300), bold825);
+
+    const Field tabOrder[] = {Field::B1, Field::B2, Field::D3, Field::D1, Field::D2,
+                              Field::B,  Field::Mg, Field::Mp, Field::Ms, Field::M};
+    for (size_t i = 1; i < std::size(tabOrder); ++i) {
+        setTabOrder(fields_.lineEdit(tabOrder[i - 1]), fields_.lineEdit(tabOrder[i]));
+    }
+}
+
+void frmPocetniParametriProracuna::buildMenus() {
+    struct Item {
+        const char* name;
+        const char* caption;
+        void (frmPocetniParametriProracuna::*command)();
+    };
+    auto addMenu = [this](const char* name, const char* caption, std::initializer_list<Item> items) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(caption));
+        menu->setObjectName(name);
+        QList<QAction*> actions;
+        for (const Item& item : items) {
+            QAction* action = menu->addAction(QString::fromLatin1(item.caption));
+            action->setObjectName(item.name);
+            connect(action, &QAction::triggered, this, item.command);
+            actions << action;
+        }
+        return actions;
+    };
+    const QList<QAction*> file = addMenu("mnuDatoteka", "&Datoteka",
+                                         {{"mnuDatotekaKraj", "Kraj", &frmPocetniParametriProracuna::askToQuit}});
+    file.first()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    addMenu("mnuDefinisi", "&Definisi",
+            {{"mnuDefinisiDopusteniNaponiUBetonu", "Dopusteni naponi u betonu",
+              &frmPocetniParametriProracuna::openDopusteniNaponiUBetonu},
+             {"mnuDefinisiVrstaKablova", "Vrsta kablova", &frmPocetniParametriProracuna::openVrstaKablova}});
+    addMenu("mnuProracun", "&Proracun",
+            {{"mnuProracunPoprecniPresek", "Poprecni presek", &frmPocetniParametriProracuna::openPoprecniPresek},
+             {"mnuProracunKablovi", "Kablovi", &frmPocetniParametriProracuna::openKablovi},
+             {"mnuProracunKontrolaNapona", "Kontrola napona", &frmPocetniParametriProracuna::openKontrolaNapona},
+             {"mnuProracunManjelovDijagram", "Magnel-ov dijagram",
+              &frmPocetniParametriProracuna::openMagnelovDijagram}});
+    addMenu("mnuPomoc", "&Pomoc", {{"mnuPomocPomoc", "Pomoc", &frmPocetniParametriProracuna::openPomoc}});
+    addMenu("mnuOProgramu", "&O programu",
+            {{"mnuOProgramuOProgramu", "O programu", &frmPocetniParametriProracuna::openOProgramu}});
+}
+
+void frmPocetniParametriProracuna::writeStartupTexts() {
+    const Field* order = core::startupOrder();
+    for (int i = 0; i < core::kFieldCount; ++i) {
+        fields_.setText(order[i], std::string(core::startupText(order[i])));
+    }
+}
+
+void frmPocetniParametriProracuna::openDopusteniNaponiUBetonu() {}
+
+void frmPocetniParametriProracuna::openVrstaKablova() {
+    if (!core::mayOpenVrstaKablova(fields_)) return;
+}
+
+void frmPocetniParametriProracuna::openPoprecniPresek() {
+    if (!core::mayOpenPoprecniPresek(fields_)) return;
+}
+
+void frmPocetniParametriProracuna::openKablovi() {
+    if (!core::mayOpenKablovi(fields_)) return;
+}
+
+void frmPocetniParametriProracuna::openKontrolaNapona() {
+    if (!core::mayOpenKontrolaNapona(fields_)) return;
+}
+
+void frmPocetniParametriProracuna::openMagnelovDijagram() {
+    if (!core::mayOpenMagnelovDijagram(fields_)) return;
+}
+
+void frmPocetniParametriProracuna::openPomoc() {
+    frmPomoc window(this);
+    window.exec();
+}
+
+void frmPocetniParametriProracuna::openOProgramu() {
+    frmAbout window(this);
+    window.exec();
+}
+
+void frmPocetniParametriProracuna::askToQuit() {
+    if (askYesNo(this, "Izlaz ?", "Dali zelite da prekinete rad programa ?")) close();
+}
+
+void frmPocetniParametriProracuna::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QApplication::quit();  // every other window, hidden ones included, goes with it
+}
+
+}  // namespace ui
