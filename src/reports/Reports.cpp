@@ -1,0 +1,102 @@
+#include "reports/Reports.h"
+
+#include "core/CableCount.h"
+#include "core/ForceBounds.h"
+#include "core/NumberText.h"
+#include "core/SectionProperties.h"
+
+namespace reports {
+namespace {
+
+using core::Field;
+using core::formatTwoDecimals;
+using core::numberToText;
+using core::Round;
+
+std::string conditionRow(const char* condition, double q, const char* relation) {
+    return std::string(condition) + numberToText(Round(q, 12)) + relation + numberToText(Round(1 / q, 2)) + " [kN]";
+}
+
+}  // namespace
+
+std::vector<std::string> cableRows(const core::MainFields& fields, std::string_view forceText) {
+    const core::DesignValues v = core::readDesignValues(fields);
+    const core::SectionProperties p = core::computeSectionProperties(v.section);
+    const core::WorkingSection w = core::workingSection(p, v.cable.ek);
+    const core::ForceBounds f = core::computeForceBounds(v);
+    const double Zk0 = core::Zk0(v.cable.Fk, v.cable.Gk0);
+    const std::string force(forceText);
+
+    return {
+        "Staticki uticaji",
+        "Mmin= " + formatTwoDecimals(f.Mmin) + " [kNm]",
+        "Mmax= " + formatTwoDecimals(f.Mmax) + " [kNm]",
+        "",
+        "Granice pocetne sile prethodnog naprezanja",
+        conditionRow("1/Nk0>=(ek+kb2)/(minM+Wb1*Gbd0)= ", f.q1, "  Nk0<= "),
+        conditionRow("1/Nk0>=(ek-kb1)/(minM+Wb2*Gbz0)= ", f.q2, "  Nk0<= "),
+        conditionRow("1/Nk0<=m*[(ek+kb2)/(maxM-Wb1*Gbzbes)]= ", f.q3, "  Nk0>= "),
+        conditionRow("1/Nk0<=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= ", f.q4, "  Nk0>= "),
+        "",
+        "Koeficijent efikasnosti prethodnog naprezanja",
+        "m= " + fields.text(Field::M),
+        "",
+        "Ekscentricitet kablova",
+        "ek= " + fields.text(Field::Ek) + " [cm]",
+        "",
+        "Karakteristike jednog kabla",
+        "Fk= " + fields.text(Field::Fk) + " [cm2]",
+        "Gko= " + fields.text(Field::Gk0) + " [MPa]",
+        "Zko= " + numberToText(Round(Zk0, 2)) + " [kN]",
+        "",
+        "Pocetna sila prethodnog naprezanja",
+        "Nko= " + force + " [kN]",
+        "",
+        "Broj kablova",
+        "n= " + numberToText(core::cableCount(core::numericValue(force), Zk0)) + " [komada]",
+        "",
+        "Geometrijske karakteristike poprecnog preseka",
+        "A= " + formatTwoDecimals(p.A) + " [cm2]",
+        "Yb1= " + formatTwoDecimals(p.yb1) + " [cm]",
+        "Yb2= " + formatTwoDecimals(p.yb2) + " [cm]",
+        "Ib= " + formatTwoDecimals(p.Ib) + " [cm4]",
+        "Wb1= " + formatTwoDecimals(w.Wb1 * 1e6) + " [cm3]",
+        "Wb2= " + formatTwoDecimals(w.Wb2 * 1e6) + " [cm3]",
+        "Kb1= " + formatTwoDecimals(w.kb1 * 1e2) + " [cm]",
+        "Kb2= " + formatTwoDecimals(w.kb2 * 1e2) + " [cm]",
+    };
+}
+
+std::vector<StressRow> stressRows(const core::MainFields& fields, const core::EdgeStresses& s) {
+    auto stress = [](const char* name, double value) { return name + numberToText(Round(value, 2)) + " [MPa]"; };
+    auto negated = [&](Field f) { return numberToText(-core::numericValue(fields.text(f))); };
+    return {
+        {stress("Gb1,0=", s.Gb1_0), "<= " + fields.text(Field::Gbd0) + " [MPa] = Gbd,o"},
+        {stress("Gb2,0=", s.Gb2_0), ">= " + negated(Field::Gbz0) + " [MPa] = -Gbz,o"},
+        {stress("Gb1,bes=", s.Gb1_bes), ">= " + negated(Field::Gbzbes) + " [MPa] = -Gbz,bes"},
+        {stress("Gb2,bes=", s.Gb2_bes), "<= " + fields.text(Field::Gbdbes) + " [MPa] = Gbd,bes"},
+    };
+}
+
+std::string forceLimitsMessage(const core::ForceBounds& f) {
+    auto limit = [](double N) { return numberToText(Round(N, 2)); };
+    return "Granice sile prethodnog naprezanja:\r\n"
+           "1) Nk0<= " + limit(f.N1) + " [kN]\r\n"
+           "2) Nk0<= " + limit(f.N2) + " [kN]\r\n"
+           "3) Nk0>= " + limit(f.N3) + " [kN]\r\n"
+           "4) Nk0>= " + limit(f.N4) + " [kN]";
+}
+
+std::string textFile(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+std::vector<std::string> stressFileLines(const std::vector<StressRow>& rows) {
+    std::vector<std::string> lines;
+    for (const StressRow& row : rows) lines.push_back(row.stress + " " + row.allowable);
+    return lines;
+}
+
+}  // namespace reports

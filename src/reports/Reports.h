@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/DesignInput.h"
+#include "core/EdgeStresses.h"
+
+// The result lists of the cable calculation and the stress check, as the
+// windows show them and the text files hold them.
+
+namespace reports {
+
+inline constexpr int kCableRowCount = 36;
+inline constexpr int kStressRowCount = 4;
+
+// The 36 rows of "Proracun kablova" for the force text of the window's
+// force field; the m, ek, Fk and Gko rows copy the main window's texts.
+std::vector<std::string> cableRows(const core::MainFields& fields, std::string_view forceText);
+
+struct StressRow {
+    std::string stress;     // "Gb1,0=15.28 [MPa]"
+    std::string allowable;  // "<= 19.5 [MPa] = Gbd,o"
+};
+
+// The four rows of "Kontrola napona" for stresses computed from the fields.
+std::vector<StressRow> stressRows(const core::MainFields& fields, const core::EdgeStresses& stresses);
+
+// The limits N1 to N4 as the stress window's force label reports them.
+std::string forceLimitsMessage(const core::ForceBounds& bounds);
+
+// A saved report: every line followed by CR LF, the last one included.
+std::string textFile(const std::vector<std::string>& lines);
+std::vector<std::string> stressFileLines(const std::vector<StressRow>& rows);
+
+}  // namespace reports

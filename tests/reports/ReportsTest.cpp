@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "FakeFields.h"
+#include "core/EdgeStresses.h"
+#include "core/ForceBounds.h"
+#include "reports/Reports.h"
+
+using core::Field;
+
+namespace {
+
+// CR and LF made visible, so a failure shows where the line ends differ.
+std::string visible(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\r') out += "<CR>";
+        else if (c == '\n') out += "<LF>\n";
+        else out += c;
+    }
+    return out;
+}
+
+TEST(CableReport, StartupDesignFileByteForByte) {
+    const FakeFields fields;
+    const std::string expected =
+        "Staticki uticaji\r\n"
+        "Mmin= 617.51 [kNm]\r\n"
+        "Mmax= 2540.41 [kNm]\r\n"
+        "\r\n"
+        "Granice pocetne sile prethodnog naprezanja\r\n"
+        "1/Nk0>=(ek+kb2)/(minM+Wb1*Gbd0)= 0.000331890225  Nk0<= 3013.04 [kN]\r\n"
+        "1/Nk0>=(ek-kb1)/(minM+Wb2*Gbz0)= 0.000341678573  Nk0<= 2926.73 [kN]\r\n"
+        "1/Nk0<=m*[(ek+kb2)/(maxM-Wb1*Gbzbes)]= 0.000403708222  Nk0>= 2477.04 [kN]\r\n"
+        "1/Nk0<=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= 0.001404131414  Nk0>= 712.18 [kN]\r\n"
+        "\r\n"
+        "Koeficijent efikasnosti prethodnog naprezanja\r\n"
+        "m= 0.8\r\n"
+        "\r\n"
+        "Ekscentricitet kablova\r\n"
+        "ek= 75.5 [cm]\r\n"
+        "\r\n"
+        "Karakteristike jednog kabla\r\n"
+        "Fk= 4.618 [cm2]\r\n"
+        "Gko= 1054 [MPa]\r\n"
+        "Zko= 486.74 [kN]\r\n"
+        "\r\n"
+        "Pocetna sila prethodnog naprezanja\r\n"
+        "Nko= 2477.05 [kN]\r\n"
+        "\r\n"
+        "Broj kablova\r\n"
+        "n= 5.1 [komada]\r\n"
+        "\r\n"
+        "Geometrijske karakteristike poprecnog preseka\r\n"
+        "A= 3700.00 [cm2]\r\n"
+        "Yb1= 85.00 [cm]\r\n"
+        "Yb2= 85.00 [cm]\r\n"
+        "Ib= 12404533.33 [cm4]\r\n"
+        "Wb1= 145935.69 [cm3]\r\n"
+        "Wb2= 145935.69 [cm3]\r\n"
+        "Kb1= 39.44 [cm]\r\n"
+        "Kb2= 39.44 [cm]\r\n";
+    const auto rows = reports::cableRows(fields, "2477.05");
+    ASSERT_EQ(rows.size(), 36u);
+    EXPECT_EQ(visible(reports::textFile(rows)), visible(expected));
+}
+
+struct RowCase {
+    const char* name;
+    std::vector<std::pair<Field, const char*>> texts;
+    const char* force;
+    int row;  // 1-based
+    const char* expected;
+};
+
+TEST(CableReport, RowsCopyTextsAndFollowTheForce) {
+    const RowCase cases[] = {
+        {"typed force with a trailing point", {}, "2500.", 23, "Nko= 2500. [kN]"},
+        {"count for a typed force", {}, "2800", 26, "n= 5.8 [komada]"},
+        {"m typed with a trailing zero", {{Field::M, "0.80"}}, "2477.05", 12, "m= 0.80"},
+        {"m typed without a leading zero", {{Field::M, ".8"}}, "2477.05", 12, "m= .8"},
+        {"ek copied", {{Field::Ek, "60"}}, "2477.05", 15, "ek= 60 [cm]"},
+        {"moment half rounds away from zero", {{Field::Mg, "12.345"}}, "1", 2, "Mmin= 12.35 [kNm]"},
+        {"lone point as force counts as zero cables", {}, ".", 26, "n= 0 [komada]"},
+        {"no cable force gives no count", {{Field::Fk, "0"}}, "2800", 26, "n= nedefinisano [komada]"},
+    };
+    for (const auto& c : cases) {
+        FakeFields fields;
+        for (const auto& [f, t] : c.texts) fields.setText(f, t);
+        EXPECT_EQ(reports::cableRows(fields, c.force)[c.row - 1], c.expected) << c.name;
+    }
+}
+
+TEST(CableReport, ConditionValueBelowOneTenThousandthInExponentForm) {
+    FakeFields fields;  // a large force range: the first limit above 10000 kN
+    fields.with(Field::Gbd0, "200");
+    const std::string row = reports::cableRows(fields, "1")[5];
+    EXPECT_NE(row.find("E-05  Nk0<= "), std::string::npos) << row;
+}
+
+TEST(StressReport, StartupDesignFileByteForByte) {
+    const FakeFields fields;
+    const core::DesignValues v = core::readDesignValues(fields);
+    const auto rows = reports::stressRows(fields, core::startingStressCheck(v).stresses);
+    EXPECT_EQ(visible(reports::textFile(reports::stressFileLines(rows))),
+              visible("Gb1,0=15.28 [MPa] <= 19.5 [MPa] = Gbd,o\r\n"
+                      "Gb2,0=-1.89 [MPa] >= -3 [MPa] = -Gbz,o\r\n"
+                      "Gb1,bes=-1.8 [MPa] >= -1.8 [MPa] = -Gbz,bes\r\n"
+                      "Gb2,bes=12.51 [MPa] <= 16 [MPa] = Gbd,bes\r\n"));
+}
+
+TEST(StressReport, TableTextsKeptAndNegatedLimitsWritten) {
+    FakeFields fields;
+    fields.with(Field::Gbd0, "15.0").with(Field::Gbz0, "2.5").with(Field::Gbzbes, "0.0").with(Field::Gbdbes, "13.0");
+    const core::DesignValues v = core::readDesignValues(fields);
+    const auto rows = reports::stressRows(fields, core::computeEdgeStresses(v, 2800));
+    EXPECT_EQ(rows[0].allowable, "<= 15.0 [MPa] = Gbd,o");
+    EXPECT_EQ(rows[1].allowable, ">= -2.5 [MPa] = -Gbz,o");
+    EXPECT_EQ(rows[2].allowable, ">= 0 [MPa] = -Gbz,bes");
+    EXPECT_EQ(rows[3].allowable, "<= 13.0 [MPa] = Gbd,bes");
+
+    const core::DesignValues start = core::readDesignValues(FakeFields());
+    const auto r = core::recheckStresses(start, "2800");
+    const auto typed = reports::stressRows(FakeFields(), r.stresses);
+    EXPECT_EQ(typed[0].stress + typed[1].stress + typed[2].stress + typed[3].stress,
+              "Gb1,0=17.82 [MPa]Gb2,0=-2.69 [MPa]Gb1,bes=0.23 [MPa]Gb2,bes=11.87 [MPa]");
+}
+
+TEST(StressReport, ForceLimitsMessage) {
+    const auto bounds = core::computeForceBounds(core::readDesignValues(FakeFields()));
+    EXPECT_EQ(visible(reports::forceLimitsMessage(bounds)),
+              visible("Granice sile prethodnog naprezanja:\r\n1) Nk0<= 3013.04 [kN]\r\n2) Nk0<= 2926.73 [kN]\r\n"
+                      "3) Nk0>= 2477.04 [kN]\r\n4) Nk0>= 712.18 [kN]"));
+}
+
+}  // namespace
