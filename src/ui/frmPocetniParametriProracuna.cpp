@@ -7,12 +7,15 @@
 #include <QMenuBar>
 
 #include "core/basKontrola.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindowSketch.h"
 #include "ui/Messages.h"
 #include "ui/Twips.h"
 #include "ui/TypedField.h"
 #include "ui/frmAbout.h"
+#include "ui/frmKablovi.h"
+#include "ui/frmKontrolaNapona.h"
 #include "ui/frmPomoc.h"
 
 namespace ui {
@@ -23,54 +26,26 @@ using core::Field;
 constexpr int kClientWidth = 10050;
 constexpr int kClientHeight = 4785;
 
-QString nameOf(Field field) { return QString::fromLatin1(core::objectName(field).data()); }
+std::string nameOf(Field field) { return std::string(core::objectName(field)); }
 
-QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect geometry) {
-    auto* box = new QGroupBox(QString::fromLatin1(caption), parent);
-    box->setObjectName(name);
-    box->setFont(uiFont(9.75));
-    box->setGeometry(geometry);
-    return box;
-}
-
-QLabel* label(QWidget* parent, const char* caption, QRect geometry, const QFont& font,
-              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* l = new QLabel(QString::fromLatin1(caption), parent);
-    l->setFont(font);
-    l->setGeometry(geometry);
-    l->setAlignment(alignment);
-    return l;
+QLabel* label(QWidget* parent, const char* caption, QRect geometry, const QFont& font) {
+    return addLabel(parent, nullptr, caption, geometry, font);
 }
 
 QLabel* unitLabel(QWidget* parent, const char* caption, QRect geometry, const QFont& font) {
-    return label(parent, caption, geometry, font, Qt::AlignCenter);
-}
-
-void paintRed(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, Qt::red);
-    palette.setColor(QPalette::Text, Qt::red);
-    widget->setPalette(palette);
+    return addLabel(parent, nullptr, caption, geometry, font, Qt::AlignCenter);
 }
 
 TypedField* typedField(QWidget* parent, Field field, NumberKind kind, int limit, QRect geometry) {
-    auto* f = new TypedField(kind, limit, parent);
-    f->setObjectName(nameOf(field));
-    f->setFont(uiFont(12));
-    f->setGeometry(geometry);
-    return f;
+    return addTypedField(parent, nameOf(field).c_str(), kind, limit, geometry, uiFont(12));
 }
 
-// Filled only by the definition windows: greyed and never focused.
 QLineEdit* shownField(QWidget* parent, Field field, QRect geometry) {
-    auto* f = new QLineEdit(parent);
-    f->setObjectName(nameOf(field));
-    f->setFont(uiFont(12));
-    f->setGeometry(geometry);
-    f->setAlignment(Qt::AlignRight);
-    f->setEnabled(false);
-    f->setFocusPolicy(Qt::NoFocus);
-    return f;
+    return addShownField(parent, nameOf(field).c_str(), geometry, uiFont(12));
+}
+
+QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    return addFrame(parent, name, caption, geometry, uiFont(9.75));
 }
 
 }  // namespace
@@ -132,8 +107,8 @@ void frmPocetniParametriProracuna::buildFrames(QWidget* client) {
 
     QGroupBox* efficiency =
         frame(client, "fraGubitakSilePrethodnogNaprezanja", "Efikasnost PN", twipsRect(8010, 1125, 1995, 1005));
-    paintRed(label(efficiency, "m =", twipsRect(90, 450, 495, 345), uiFont(12, true)));
-    paintRed(typedField(efficiency, Field::M, NumberKind::Decimal, 4, twipsRect(600, 405, 915, 420)));
+    setTextColour(label(efficiency, "m =", twipsRect(90, 450, 495, 345), uiFont(12, true)), Qt::red);
+    setTextColour(typedField(efficiency, Field::M, NumberKind::Decimal, 4, twipsRect(600, 405, 915, 420)), Qt::red);
 
     QGroupBox* concrete = frame(client, "fraBeton", "Dopusteni naponi u betonu", twipsRect(5655, 2205, 4350, 1590));
     const struct {
@@ -224,10 +199,14 @@ void frmPocetniParametriProracuna::openPoprecniPresek() {
 
 void frmPocetniParametriProracuna::openKablovi() {
     if (!core::mayOpenKablovi(fields_)) return;
+    frmKablovi window(fields_, this);
+    window.exec();
 }
 
 void frmPocetniParametriProracuna::openKontrolaNapona() {
     if (!core::mayOpenKontrolaNapona(fields_)) return;
+    frmKontrolaNapona window(fields_, this);
+    window.exec();
 }
 
 void frmPocetniParametriProracuna::openMagnelovDijagram() {

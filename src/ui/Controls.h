@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include "ui/TypedField.h"
+
+class QFont;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// The controls every window is built from, named and placed as its layout gives.
+
+namespace ui {
+
+QGroupBox* addFrame(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font);
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font,
+                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+
+// A field the program fills: right-aligned, greyed, never focused.
+QLineEdit* addShownField(QWidget* parent, const char* name, QRect geometry, const QFont& font);
+
+TypedField* addTypedField(QWidget* parent, const char* name, NumberKind kind, int typingLimit, QRect geometry,
+                          const QFont& font);
+
+// No button of this program reacts to Enter by itself.
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font);
+
+void setTextColour(QWidget* widget, const QColor& colour);
+
+}  // namespace ui

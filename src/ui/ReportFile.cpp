@@ -1,0 +1,41 @@
+#include "ui/ReportFile.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QSaveFile>
+
+#include "ui/Messages.h"
+
+namespace ui {
+
+SaveDialog::SaveDialog(QString title, QString proposedName, QString filter, QString defaultSuffix)
+    : title_(std::move(title)),
+      lastName_(std::move(proposedName)),
+      filter_(std::move(filter)),
+      defaultSuffix_(std::move(defaultSuffix)) {}
+
+QString SaveDialog::ask(QWidget* parent) {
+    QFileDialog dialog(parent, title_);
+    dialog.setObjectName("CommonDialog1");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The toolkit's own dialog, the same on every desktop.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(filter_);
+    dialog.setDefaultSuffix(defaultSuffix_);
+    dialog.selectFile(lastName_);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString path = dialog.selectedFiles().first();
+    if (QFileInfo(path).fileName().isEmpty()) return {};
+    lastName_ = path;
+    return path;
+}
+
+bool writeFileSafely(QWidget* parent, const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
+    showWarning(parent, QStringLiteral("Datoteku \"%1\" nije moguce snimiti !").arg(QDir::toNativeSeparators(path)));
+    return false;
+}
+
+}  // namespace ui

@@ -1,0 +1,36 @@
+#include "ui/ResultList.h"
+
+#include <QHeaderView>
+
+#include "ui/Fonts.h"
+
+namespace ui {
+
+ResultList::ResultList(QWidget* parent, const char* name, const QStringList& headers) : QTreeWidget(parent) {
+    setObjectName(name);
+    setHeaderLabels(headers);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setFont(uiFont(9.75));
+    header()->setSectionsMovable(false);
+    header()->setStretchLastSection(false);
+}
+
+void ResultList::setRows(const QList<QStringList>& rows) {
+    clear();
+    for (const QStringList& row : rows) addTopLevelItem(new QTreeWidgetItem(row));
+}
+
+void ResultList::setRowColour(const QColor& colour) {
+    QPalette p = palette();
+    p.setColor(QPalette::Text, colour);
+    setPalette(p);
+}
+
+QStringList ResultList::rowTexts(int column) const {
+    QStringList texts;
+    for (int i = 0; i < topLevelItemCount(); ++i) texts << topLevelItem(i)->text(column);
+    return texts;
+}
+
+}  // namespace ui
