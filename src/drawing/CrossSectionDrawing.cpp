@@ -8,6 +8,8 @@ namespace {
 
 constexpr double kCentre = 2500;
 
+Text letter(double x, double y, const char* s) { return Text{{x, y}, s, kForeground, false, {}}; }
+
 void addGrid(Drawing& d) {
     for (int i = 250; i <= 4750; i += 200) {
         d.add(Line{{0, double(i)}, {kCrossSectionSurface, double(i)}, kLightGrey, 1});
@@ -19,10 +21,10 @@ void addAxes(Drawing& d) {
     d.add(Line{{200, kCentre}, {4800, kCentre}, kRed, 1});
     d.add(Line{{kCentre, 200}, {kCentre, 4800}, kRed, 1});
     d.add(Dot{{kCentre, kCentre}, kRed, 5});
-    d.add(Text{{200, 2300}, "X", kForeground, false});
-    d.add(Text{{4700, 2300}, "X", kForeground, false});
-    d.add(Text{{2550, 200}, "Y", kForeground, false});
-    d.add(Text{{2550, 4600}, "Y", kForeground, false});
+    d.add(letter(200, 2300, "X"));
+    d.add(letter(4700, 2300, "X"));
+    d.add(letter(2550, 200, "Y"));
+    d.add(letter(2550, 4600, "Y"));
 }
 
 }  // namespace

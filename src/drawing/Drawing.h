@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -51,12 +52,17 @@ struct Dot {
     int penWidth = 1;  // pixels
 };
 
-// Printed in the surface's font with its top left corner at the point.
+// Printed in the surface's font with its top left corner at the point. Only
+// the surface knows how wide the text comes out: a text that would run past
+// the right edge of the drawing and has a fallback is printed ending at the
+// fallback x instead, so a label next to a line far right flips to the
+// line's left rather than being cut off.
 struct Text {
     Point topLeft;
     std::string text;
     Colour colour;
     bool bold = false;
+    std::optional<double> fallbackRightEdge;  // twips
 };
 
 using Primitive = std::variant<Line, Dot, Text>;

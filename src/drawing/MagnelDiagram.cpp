@@ -33,6 +33,11 @@ double inverseForceScale(const core::ForceBounds& f) {
     return 0;
 }
 
+// Every text of the diagram is bold: the labels start the bold part.
+Text label(double x, double y, std::string s, Colour colour = kForeground) {
+    return Text{{x, y}, std::move(s), colour, true, {}};
+}
+
 void addGrid(Drawing& d) {
     for (int i = 200; i <= 6800; i += 200) {
         d.add(Line{{0, double(i)}, {kMagnelSurface, double(i)}, kLightGrey, 1});
@@ -41,14 +46,14 @@ void addGrid(Drawing& d) {
 }
 
 void addLegend(Drawing& d) {
-    d.add(Text{{4500, 350}, "Legenda: ", kForeground, true});
-    d.add(Text{{4500, 600}, "1 ", kBlue, true});
-    d.add(Text{{4700, 600}, "2 ", kGreen, true});
-    d.add(Text{{4900, 600}, "3 ", kMagenta, true});
-    d.add(Text{{5100, 600}, "4 ", kOlive, true});
-    d.add(Text{{5300, 600}, "- naponski uslovi", kBlack, true});
-    d.add(Text{{5100, 800}, "5 ", kRed, true});
-    d.add(Text{{5300, 800}, "- max ek", kBlack, true});
+    d.add(label(4500, 350, "Legenda: "));
+    d.add(label(4500, 600, "1 ", kBlue));
+    d.add(label(4700, 600, "2 ", kGreen));
+    d.add(label(4900, 600, "3 ", kMagenta));
+    d.add(label(5100, 600, "4 ", kOlive));
+    d.add(label(5300, 600, "- naponski uslovi", kBlack));
+    d.add(label(5100, 800, "5 ", kRed));
+    d.add(label(5300, 800, "- max ek", kBlack));
 }
 
 }  // namespace
@@ -79,10 +84,10 @@ Drawing magnelDiagram(const core::DesignValues& v) {
     d.add(Line{{kX0, 200}, {kX0, 6800}, kForeground, 1});
     d.add(Dot{kMagnelOrigin, kForeground, 5});
 
-    d.add(Text{{6250, 3300}, "1/Nko", kForeground, true});
-    d.add(Text{{2050, 6600}, "ek", kForeground, true});
-    d.add(Text{{1600, yKb1 - 100}, "kb1", kForeground, true});
-    d.add(Text{{1600, yKb2 - 100}, "kb2", kForeground, true});
+    d.add(label(6250, 3300, "1/Nko"));
+    d.add(label(2050, 6600, "ek"));
+    d.add(label(1600, yKb1 - 100, "kb1"));
+    d.add(label(1600, yKb2 - 100, "kb2"));
     d.add(Dot{{kX0, yKb1}, kForeground, 5});
     d.add(Dot{{kX0, yKb2}, kForeground, 5});
 
@@ -91,7 +96,7 @@ Drawing magnelDiagram(const core::DesignValues& v) {
     }
 
     d.add(Line{{250, yE}, {6750, yE}, kRed, 2});
-    d.add(Text{{1000, yE - 250}, "max ek", kForeground, true});
+    d.add(label(1000, yE - 250, "max ek"));
 
     // Each condition runs from its kern point on the ek axis to the design
     // eccentricity; a negative condition value (ek above the lower kern point)
@@ -103,7 +108,10 @@ Drawing magnelDiagram(const core::DesignValues& v) {
 
     const double xM = xAt(1 / f.minNko);
     d.add(Line{{xM, kY0}, {xM, yE}, kCyan, 1});
-    d.add(Text{{xM + 50, 3800}, "minNko= " + core::formatTwoDecimals(f.minNko) + " kN", kForeground, true});
+    // Far right the text would run off the diagram: it then stands left of the line.
+    Text minNkoText = label(xM + 50, 3800, "minNko= " + core::formatTwoDecimals(f.minNko) + " kN");
+    minNkoText.fallbackRightEdge = xM - 50;
+    d.add(minNkoText);
 
     addLegend(d);
     return d;
