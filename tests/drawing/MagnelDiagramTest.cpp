@@ -65,6 +65,8 @@ TEST(MagnelDiagram, StartupDesign) {
     EXPECT_EQ(minNko->text, "minNko= 2477.04 kN");
     EXPECT_NEAR(minNko->topLeft.x, 3343.8, 0.05);
     EXPECT_EQ(minNko->topLeft.y, 3800);
+    ASSERT_TRUE(minNko->fallbackRightEdge.has_value());
+    EXPECT_NEAR(*minNko->fallbackRightEdge, 3243.8, 0.05);
 }
 
 TEST(MagnelDiagram, LabelsSitAboveTheirPoints) {
