@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -16,7 +17,7 @@ public:
         QMessageBox::Icon icon;
     };
 
-    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok) : answer_(answer) {
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton button = QMessageBox::Ok) : answer_(button) {
         connect(&timer_, &QTimer::timeout, this, [this] { answer(); });
         timer_.start(5);
     }
