@@ -13,7 +13,9 @@
 #include "ui/Twips.h"
 #include "ui/TypedField.h"
 #include "ui/frmAbout.h"
+#include "ui/frmMagnelovDijagram.h"
 #include "ui/frmPomoc.h"
+#include "ui/frmPoprecniPresek.h"
 
 namespace ui {
 namespace {
@@ -220,6 +222,8 @@ void frmPocetniParametriProracuna::openVrstaKablova() {
 
 void frmPocetniParametriProracuna::openPoprecniPresek() {
     if (!core::mayOpenPoprecniPresek(fields_)) return;
+    frmPoprecniPresek window(fields_, this);
+    window.exec();
 }
 
 void frmPocetniParametriProracuna::openKablovi() {
@@ -232,6 +236,8 @@ void frmPocetniParametriProracuna::openKontrolaNapona() {
 
 void frmPocetniParametriProracuna::openMagnelovDijagram() {
     if (!core::mayOpenMagnelovDijagram(fields_)) return;
+    frmMagnelovDijagram window(fields_, this);
+    window.exec();
 }
 
 void frmPocetniParametriProracuna::openPomoc() {
