@@ -16,7 +16,9 @@
 #include "ui/frmAbout.h"
 #include "ui/frmKablovi.h"
 #include "ui/frmKontrolaNapona.h"
+#include "ui/frmMagnelovDijagram.h"
 #include "ui/frmPomoc.h"
+#include "ui/frmPoprecniPresek.h"
 
 namespace ui {
 namespace {
@@ -195,6 +197,8 @@ void frmPocetniParametriProracuna::openVrstaKablova() {
 
 void frmPocetniParametriProracuna::openPoprecniPresek() {
     if (!core::mayOpenPoprecniPresek(fields_)) return;
+    frmPoprecniPresek window(fields_, this);
+    window.exec();
 }
 
 void frmPocetniParametriProracuna::openKablovi() {
@@ -211,6 +215,8 @@ void frmPocetniParametriProracuna::openKontrolaNapona() {
 
 void frmPocetniParametriProracuna::openMagnelovDijagram() {
     if (!core::mayOpenMagnelovDijagram(fields_)) return;
+    frmMagnelovDijagram window(fields_, this);
+    window.exec();
 }
 
 void frmPocetniParametriProracuna::openPomoc() {

@@ -1,0 +1,64 @@
+#include "ui/DrawingSurface.h"
+
+#include <QPainter>
+
+#include "ui/Fonts.h"
+#include "ui/Twips.h"
+
+namespace ui {
+namespace {
+
+QPointF pixels(const drawing::Point& p) { return {p.x / kTwipsPerPixel, p.y / kTwipsPerPixel}; }
+
+QColor colourOf(const drawing::Ink& ink, const QColor& foreground) {
+    return ink ? QColor(ink->red, ink->green, ink->blue) : foreground;
+}
+
+QPen pen(const drawing::Ink& ink, int width, const QColor& foreground) {
+    QPen p(colourOf(ink, foreground));
+    p.setWidth(width);
+    p.setCapStyle(Qt::RoundCap);
+    return p;
+}
+
+// The surface font is the window's 8 pt sans serif.
+void paintText(QPainter& painter, const drawing::Text& t, const QColor& foreground) {
+    const QFont font = uiFont(8, t.bold);
+    painter.setFont(font);
+    painter.setPen(colourOf(t.ink, foreground));
+    const QPointF topLeft = pixels(t.at);
+    painter.drawText(topLeft + QPointF(0, QFontMetricsF(font).ascent()), QString::fromStdString(t.text));
+}
+
+}  // namespace
+
+void paintDrawing(QPainter& painter, const drawing::Drawing& drawing, const QColor& foreground) {
+    for (const auto& primitive : drawing) {
+        if (const auto* l = std::get_if<drawing::Line>(&primitive)) {
+            painter.setPen(pen(l->ink, l->penWidth, foreground));
+            painter.drawLine(pixels(l->from), pixels(l->to));
+        } else if (const auto* d = std::get_if<drawing::Dot>(&primitive)) {
+            painter.setPen(pen(d->ink, d->penWidth, foreground));
+            painter.drawPoint(pixels(d->at));
+        } else if (const auto* t = std::get_if<drawing::Text>(&primitive)) {
+            paintText(painter, *t, foreground);
+        }
+    }
+}
+
+DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DrawingSurface::setDrawing(drawing::Drawing drawing) {
+    drawing_ = std::move(drawing);
+    update();
+}
+
+void DrawingSurface::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    paintDrawing(painter, drawing_, palette().color(QPalette::Text));
+}
+
+}  // namespace ui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDialog>
+
+#include "core/DesignInput.h"
+
+namespace ui {
+
+// The cross-section window: the eight section properties and the scaled
+// drawing of the section. Built afresh on each opening from the main
+// window's fields at that moment; it writes nothing back.
+class frmPoprecniPresek : public QDialog {
+    Q_OBJECT
+public:
+    frmPoprecniPresek(core::MainFields& fields, QWidget* parent);
+};
+
+}  // namespace ui
