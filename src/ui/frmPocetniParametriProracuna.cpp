@@ -13,6 +13,10 @@
 #include "ui/Twips.h"
 #include "ui/TypedField.h"
 #include "ui/frmAbout.h"
+#include "ui/frmDopusteniNaponUBetonu.h"
+#include "ui/frmProizvoljanDopusteniNapon.h"
+#include "ui/frmProizvoljanKabel.h"
+#include "ui/frmVrstaKablova.h"
 #include "ui/frmPomoc.h"
 
 namespace ui {
@@ -212,10 +216,23 @@ void frmPocetniParametriProracuna::writeStartupTexts() {
     }
 }
 
-void frmPocetniParametriProracuna::openDopusteniNaponiUBetonu() {}
+// The table windows are kept hidden between showings so their choices stay;
+// asking for custom values discards the table window.
+void frmPocetniParametriProracuna::openDopusteniNaponiUBetonu() {
+    auto& table = frmDopusteniNaponUBetonu::instance(fields_, this);
+    if (table.exec() != frmDopusteniNaponUBetonu::ProizvoljanNapon) return;
+    delete &table;
+    frmProizvoljanDopusteniNapon custom(fields_, this);
+    custom.exec();
+}
 
 void frmPocetniParametriProracuna::openVrstaKablova() {
     if (!core::mayOpenVrstaKablova(fields_)) return;
+    auto& table = frmVrstaKablova::instance(fields_, this);
+    if (table.exec() != frmVrstaKablova::ProizvoljanKabel) return;
+    delete &table;
+    frmProizvoljanKabel custom(fields_, this);
+    custom.exec();
 }
 
 void frmPocetniParametriProracuna::openPoprecniPresek() {
