@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "core/NumberText.h"
 #include "ui/Fonts.h"
@@ -68,7 +69,7 @@ frmVrstaKablova::frmVrstaKablova(core::MainFields& fields, QWidget* parent)
     buildCharacteristics();
     buildEccentricity();
     buildButtons();
-    // A click elsewhere while the coefficient is out of bounds is refused.
+    // A click that takes the focus from a refused coefficient is refused too.
     for (QWidget* w : findChildren<QWidget*>()) {
         if (w != koeficijent_) w->installEventFilter(this);
     }
@@ -224,21 +225,24 @@ bool frmVrstaKablova::acceptCoefficient() {
     }
     koeficijent_->setText("0.8");
     own_.focusAndSelect("txtKoeficijentZaG02");
+    // Leaving by Tab hands the focus on after this returns: take it back then.
+    QTimer::singleShot(0, koeficijent_, [this] { own_.focusAndSelect("txtKoeficijentZaG02"); });
     return false;
 }
 
 bool frmVrstaKablova::eventFilter(QObject* watched, QEvent* event) {
-    // An empty coefficient field keeps the focus by itself, without a message.
-    if (koeficijent_->text().isEmpty()) return QDialog::eventFilter(watched, event);
-    if (watched == koeficijent_ && event->type() == QEvent::FocusOut) {
+    if (watched == koeficijent_ && event->type() == QEvent::FocusOut && !koeficijent_->text().isEmpty()) {
+        // An empty field keeps the focus by itself, without a message; another
+        // window coming up (a message box) or this one hiding is no leaving.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        // Another window coming up (a message box) or this one hiding is no leaving.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) acceptCoefficient();
-    } else if (watched != koeficijent_ && event->type() == QEvent::MouseButtonPress && koeficijent_->hasFocus() &&
-               (static_cast<QWidget*>(watched)->focusPolicy() & Qt::ClickFocus)) {
-        // Checked before the press lands, so a refused coefficient also
-        // refuses the button or option that was pressed.
-        if (!acceptCoefficient()) return true;
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !acceptCoefficient()) {
+            // The press that moved the focus comes next: it must not also
+            // press the button or select the option under the mouse.
+            refusePress_ = reason == Qt::MouseFocusReason;
+        }
+    } else if (refusePress_ && event->type() == QEvent::MouseButtonPress) {
+        refusePress_ = false;
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -61,6 +61,7 @@ private:
     QLineEdit* Fk_ = nullptr;
     QLineEdit* Gko_ = nullptr;
     double savedCoefficient_ = 0;
+    bool refusePress_ = false;
 };
 
 // Runs the computation in the owner's cable window, creating it if needed.

@@ -17,7 +17,7 @@ public:
     };
 
     explicit MessageBoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok) : answer_(answer) {
-        connect(&timer_, &QTimer::timeout, this, [this] { answer(); });
+        connect(&timer_, &QTimer::timeout, this, [this] { this->answer(); });
         timer_.start(5);
     }
 
