@@ -46,6 +46,10 @@ QLineEdit* addCell(QWidget* parent, const QString& name, const QString& text, QR
     cell->setAlignment(Qt::AlignCenter);
     cell->setEnabled(false);
     cell->setFocusPolicy(Qt::NoFocus);
+    // Disabled only so it cannot be edited: the value must stay legible.
+    QPalette palette = cell->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+    cell->setPalette(palette);
     return cell;
 }
 

@@ -39,7 +39,7 @@ frmProizvoljanKabel::frmProizvoljanKabel(core::MainFields& fields, QWidget* pare
     setWindowTitle("Karakteristike kabla");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setFixedSize(px(4560), px(2700));
+    setFixedSize(px(4560), px(2100));
 
     QGroupBox* cable =
         addFrame(this, "fraKvalitetCelika", "Karakteristike prizvoljnog kabla", twipsRect(120, 60, 4320, 900));

@@ -137,21 +137,21 @@ void frmVrstaKablova::buildWireTable() {
 void frmVrstaKablova::buildCharacteristics() {
     QGroupBox* frame = addFrame(this, nullptr, "Karakteristike usvojenog kabla",
                                 twipsRect(120, kCharacteristicsTop, kFrameWidth, kCharacteristicsHeight));
-    addLabel(frame, "0.8Gm =< G02 =< 0.92 Gm", twipsRect(120, 285, 1980, kCellHeight));
-    addLabel(frame, "G02 =", twipsRect(2100, 285, 480, kCellHeight));
+    addLabel(frame, "0.8Gm =< G02 =< 0.92 Gm", twipsRect(120, 285, 2130, kCellHeight));
+    addLabel(frame, "G02 =", twipsRect(2280, 285, 480, kCellHeight));
     koeficijent_ = new TypedField(NumberKind::Decimal, 4, frame);
     koeficijent_->setObjectName("txtKoeficijentZaG02");
     koeficijent_->setText("0.8");
-    koeficijent_->setGeometry(twipsRect(2580, 240, 540, 330));
-    addLabel(frame, "*Gm=", twipsRect(3150, 285, 420, kCellHeight));
-    G02_ = shownField(frame, "txtG02", twipsRect(3570, 240, 780, 330));
+    koeficijent_->setGeometry(twipsRect(2760, 240, 540, 330));
+    addLabel(frame, "*Gm=", twipsRect(3330, 285, 420, kCellHeight));
+    G02_ = shownField(frame, "txtG02", twipsRect(3750, 240, 720, 330));
     addLabel(frame, "Gko =< min od 0.85 G02 ili min 0.7 Gm ", twipsRect(120, 660, 3600, kCellHeight));
 
-    addLabel(frame, "Fk=", twipsRect(4500, 285, 420, kCellHeight));
-    Fk_ = shownField(frame, "txtFk", twipsRect(4920, 240, 840, 330));
+    addLabel(frame, "Fk=", twipsRect(4560, 285, 420, kCellHeight));
+    Fk_ = shownField(frame, "txtFk", twipsRect(4980, 240, 780, 330));
     addLabel(frame, "[cm2]", twipsRect(5790, 285, 600, kCellHeight));
-    addLabel(frame, "Gko=", twipsRect(4500, 660, 420, kCellHeight));
-    Gko_ = shownField(frame, "txtGko", twipsRect(4920, 615, 840, 330));
+    addLabel(frame, "Gko=", twipsRect(4560, 660, 420, kCellHeight));
+    Gko_ = shownField(frame, "txtGko", twipsRect(4980, 615, 780, 330));
     addLabel(frame, "[MPa]", twipsRect(5790, 660, 600, kCellHeight));
 }
 
