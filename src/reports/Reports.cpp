@@ -89,7 +89,17 @@ std::string forceLimitsMessage(const core::ForceBounds& f) {
 
 std::string textFile(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
+    for (const std::string& line : lines) {
+        for (size_t i = 0; i < line.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(line[i]);
+            if (byte < 0x80) {
+                text += line[i];
+            } else if ((byte & 0xC0) != 0x80) {
+                text += '?';  // one mark for the whole UTF-8 sequence; its continuation bytes are dropped
+            }
+        }
+        text += "\r\n";
+    }
     return text;
 }
 
