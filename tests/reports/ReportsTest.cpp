@@ -113,6 +113,7 @@ TEST(UndefinedLowerLimits, RowsShowNoInfOrNan) {
     const std::string force = core::startingForceText(bounds);
     const auto rows = reports::cableRows(fields, force);
     EXPECT_EQ(rows[22], "Nko= nedefinisano [kN]");
+    EXPECT_EQ(rows[25], "n= nedefinisano [komada]");
     EXPECT_FALSE(showsInfOrNan(reports::textFile(rows))) << reports::textFile(rows);
 
     const auto stress = reports::stressRows(fields, core::startingStressCheck(v).stresses);
