@@ -1,4 +1,7 @@
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,6 +11,7 @@
 
 #include "MessageBoxAnswerer.h"
 #include "ui/ReportFile.h"
+#include "ui/ResultList.h"
 #include "ui/frmKablovi.h"
 #include "ui/frmKontrolaNapona.h"
 #include "ui/frmPocetniParametriProracuna.h"
@@ -181,6 +185,28 @@ private slots:
         QCOMPARE(answerer.seen.last().title, QString("Sila prethodnog naprezanja"));
         QCOMPARE(answerer.seen.last().icon, QMessageBox::Information);
         QVERIFY(answerer.seen.last().text.startsWith("Granice sile prethodnog naprezanja:\r\n1) Nk0<= 3013.04 [kN]"));
+    }
+
+    void copyPutsTheRowsOnTheClipboardAsTheFileHoldsThem() {
+        ui::frmPocetniParametriProracuna main;
+        ui::frmKablovi cables(main.fields(), &main);
+        auto* list = cables.findChild<QTreeWidget*>();
+        cables.show();
+        QTimer::singleShot(50, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            menu->findChild<QAction*>("mnuKopiraj")->trigger();
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), list->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(list->viewport(), &event);
+        const QString copied = QGuiApplication::clipboard()->text();
+        QCOMPARE(copied.count("\r\n"), 36);
+        QVERIFY(copied.startsWith("Staticki uticaji\r\nMmin= 617.51 [kNm]\r\n"));
+
+        ui::frmKontrolaNapona stresses(main.fields(), &main);
+        QVERIFY(stresses.findChild<ui::ResultList*>()->asText().startsWith(
+            "Gb1,0=15.28 [MPa] <= 19.5 [MPa] = Gbd,o\r\n"));
     }
 
     void stressReportFile() {
