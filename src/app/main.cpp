@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 
 #include "ui/frmPocetniParametriProracuna.h"
@@ -7,6 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("prednaprezanje");
     QApplication::setApplicationVersion("1.0.0");
+    QApplication::setWindowIcon(QIcon(":/org.prednaprezanje.prednaprezanje.svg"));
 
     ui::frmPocetniParametriProracuna window;
     window.move(window.screen()->availableGeometry().center() - window.rect().center());

@@ -20,7 +20,8 @@ struct Decimal {
 
 Decimal toDecimal(double x) {
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", x);
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer - 1, x, std::chars_format::scientific, 14).ptr;
+    *end = '\0';
     Decimal d;
     const char* p = buffer;
     if (*p == '-') {
@@ -131,9 +132,10 @@ std::string numberToText(double value) {
     if (!std::isfinite(value)) return std::string(kUndefinedText);
     if (value == 0.0) return "0";
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    std::string text = buffer;
-    // %G writes the exponent as E+15 or E-05 already: sign and two digits at least.
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
+    std::string text(buffer, end);
+    // The exponent comes as e+15 or e-05: a sign and two digits at least.
+    if (const size_t e = text.find('e'); e != std::string::npos) text[e] = 'E';
     return text;
 }
 

@@ -1,58 +1,70 @@
 #include "drawing/CrossSectionDrawing.h"
 
 #include "core/SectionProperties.h"
-#include "drawing/SectionOutline.h"
 
 namespace drawing {
 namespace {
 
 constexpr double kCentre = 2500;
 
-Text letter(double x, double y, const char* s) { return Text{{x, y}, s, kForeground, false, {}}; }
+double widestPart(const core::SectionDimensions& s) {
+    if (s.b1 >= s.b2 && s.b1 >= s.d3) return s.b1;
+    if (s.b2 > s.b1 && s.b2 >= s.d3) return s.b2;
+    return s.d3;
+}
 
-void addGrid(Drawing& d) {
+void grid(DrawingBuilder& d) {
     for (int i = 250; i <= 4750; i += 200) {
-        d.add(Line{{0, double(i)}, {kCrossSectionSurface, double(i)}, kLightGrey, 1});
-        d.add(Line{{double(i), 0}, {double(i), kCrossSectionSurface}, kLightGrey, 1});
+        d.line(0, i, 5000, i, kLightGrey, 1);
+        d.line(i, 0, i, 5000, kLightGrey, 1);
     }
 }
 
-void addAxes(Drawing& d) {
-    d.add(Line{{200, kCentre}, {4800, kCentre}, kRed, 1});
-    d.add(Line{{kCentre, 200}, {kCentre, 4800}, kRed, 1});
-    d.add(Dot{{kCentre, kCentre}, kRed, 5});
-    d.add(letter(200, 2300, "X"));
-    d.add(letter(4700, 2300, "X"));
-    d.add(letter(2550, 200, "Y"));
-    d.add(letter(2550, 4600, "Y"));
+void axes(DrawingBuilder& d) {
+    d.line(200, kCentre, 4800, kCentre, kRed, 1);
+    d.line(kCentre, 200, kCentre, 4800, kRed, 1);
+    d.dot(kCentre, kCentre, kRed, 5);
+    d.text(200, 2300, "X", kForeground, false);
+    d.text(4700, 2300, "X", kForeground, false);
+    d.text(2550, 200, "Y", kForeground, false);
+    d.text(2550, 4600, "Y", kForeground, false);
+}
+
+void outline(DrawingBuilder& d, const core::SectionDimensions& s, const CrossSectionScales& k) {
+    const core::SectionProperties p = core::computeSectionProperties(s);
+    const double cx = kCentre, cy = kCentre;
+    const double yT = cy - k.sy * p.yb2;
+    const double yU = cy - k.sy * (p.yb2 - s.d2);
+    const double yL = cy + k.sy * (p.yb1 - s.d1);
+    const double yB = cy + k.sy * p.yb1;
+    const double hb2 = k.sx * s.b2 / 2, hd3 = k.sx * s.d3 / 2, hb1 = k.sx * s.b1 / 2;
+    auto segment = [&](double x1, double y1, double x2, double y2) { d.line(x1, y1, x2, y2, kForeground, 2); };
+    segment(cx - hb2, yT, cx + hb2, yT);
+    segment(cx - hb2, yU, cx - hd3, yU);
+    segment(cx + hb2, yU, cx + hd3, yU);
+    segment(cx - hb2, yT, cx - hb2, yU);
+    segment(cx + hb2, yT, cx + hb2, yU);
+    segment(cx - hd3, yU, cx - hd3, yL);
+    segment(cx + hd3, yU, cx + hd3, yL);
+    segment(cx - hb1, yL, cx - hd3, yL);
+    segment(cx + hb1, yL, cx + hd3, yL);
+    segment(cx - hb1, yB, cx + hb1, yB);
+    segment(cx - hb1, yB, cx - hb1, yL);
+    segment(cx + hb1, yB, cx + hb1, yL);
 }
 
 }  // namespace
 
 CrossSectionScales crossSectionScales(const core::SectionDimensions& s) {
-    CrossSectionScales scales;
-    if (s.b1 >= s.b2 && s.b1 >= s.d3) {
-        scales.w = s.b1;
-    } else if (s.b2 > s.b1 && s.b2 >= s.d3) {
-        scales.w = s.b2;
-    } else {
-        scales.w = s.d3;
-    }
-    scales.sx = 2500 / scales.w;
-    scales.sy = 2500 / (s.d2 + (s.b + s.d1));
-    return scales;
+    return {2500 / widestPart(s), 2500 / (s.d2 + (s.b + s.d1))};
 }
 
-Drawing crossSectionDrawing(const core::SectionDimensions& s) {
-    Drawing d{kCrossSectionSurface, kCrossSectionSurface, {}};
-    const CrossSectionScales scales = crossSectionScales(s);
-    addGrid(d);
-    addAxes(d);
-    const core::SectionProperties p = core::computeSectionProperties(s);
-    for (const Segment& segment : sectionOutline(s, p, {kCentre, kCentre}, scales.sx, scales.sy)) {
-        d.add(Line{segment.from, segment.to, kForeground, 2});
-    }
-    return d;
+Drawing crossSectionDrawing(const core::DesignValues& v) {
+    DrawingBuilder d;
+    grid(d);
+    axes(d);
+    outline(d, v.section, crossSectionScales(v.section));
+    return d.take();
 }
 
 }  // namespace drawing

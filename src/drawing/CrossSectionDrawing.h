@@ -1,25 +1,23 @@
 #pragma once
 
 #include "core/DesignInput.h"
-#include "drawing/Drawing.h"
+#include "drawing/Primitives.h"
 
-// The scaled cross-section on its grid, centroid at the centre of a
-// 5000 x 5000 twip surface.
+// The cross-section on its 5000 x 5000 twip grid, centroid at the centre. The
+// widest part and the full height are each drawn 2500 twips long, with
+// independent scales, so the drawing is distorted when they differ.
 
 namespace drawing {
 
-inline constexpr double kCrossSectionSurface = 5000;  // twips, square
-
 struct CrossSectionScales {
-    double w = 0;   // the widest of b1, b2, d3, cm
     double sx = 0;  // twips per cm across
-    double sy = 0;  // twips per cm up
+    double sy = 0;  // twips per cm up and down
 };
 
-// Each scale fills 2500 twips on its own, so a section that is not as high as
-// it is wide is drawn distorted.
 CrossSectionScales crossSectionScales(const core::SectionDimensions& s);
 
-Drawing crossSectionDrawing(const core::SectionDimensions& s);
+// Grid, axes, origin, axis letters, then the twelve outline segments (the
+// zero-length ones of a rectangle included).
+Drawing crossSectionDrawing(const core::DesignValues& v);
 
 }  // namespace drawing

@@ -1,120 +1,152 @@
 #include "drawing/MagnelDiagram.h"
 
+#include <array>
 #include <cmath>
-#include <string>
+#include <optional>
 
+#include "core/ForceBounds.h"
 #include "core/NumberText.h"
 #include "core/SectionProperties.h"
-#include "drawing/SectionOutline.h"
 
 namespace drawing {
 namespace {
 
-constexpr double kX0 = kMagnelOrigin.x;
-constexpr double kY0 = kMagnelOrigin.y;
+constexpr double kOriginX = 2000;
+constexpr double kOriginY = 3500;
 
 double widestPart(const core::SectionDimensions& s) {
     if (s.b2 <= s.b1 && s.d3 <= s.b1) return s.b1;
     if (s.b1 < s.b2 && s.d3 <= s.b2) return s.b2;
     if (s.b1 < s.d3 && s.b2 < s.d3) return s.d3;
-    return 0;  // only for widths that are not numbers
+    return 0;  // only a width that is not a number gets here
 }
 
-// The condition line reaching furthest ends 4500 twips right of the ek axis.
-double inverseForceScale(const core::ForceBounds& f) {
-    const double q[] = {f.q1, f.q2, f.q3, f.q4};
-    for (int i = 0; i < 4; ++i) {
+// The first condition value whose magnitude is strictly greater than each of
+// the other three; none on a tie.
+std::optional<double> strictlyLargest(const std::array<double, 4>& q) {
+    for (size_t i = 0; i < q.size(); ++i) {
         bool largest = true;
-        for (int j = 0; j < 4; ++j) {
+        for (size_t j = 0; j < q.size(); ++j) {
             if (j != i && !(std::fabs(q[i]) > std::fabs(q[j]))) largest = false;
         }
-        if (largest) return std::fabs(4500 / q[i]);
+        if (largest) return q[i];
     }
-    return 0;
+    return std::nullopt;
 }
 
-// Every text of the diagram is bold: the labels start the bold part.
-Text label(double x, double y, std::string s, Colour colour = kForeground) {
-    return Text{{x, y}, std::move(s), colour, true, {}};
+struct Geometry {
+    core::SectionProperties p;
+    core::ForceBounds f;
+    double kb1cm = 0, kb2cm = 0;  // kern distances in cm, from the metre values of the conditions
+    MagnelScales k;
+
+    double below(double v) const { return kOriginY + v * k.eccentricityScale; }
+    double above(double v) const { return kOriginY - v * k.eccentricityScale; }
+    double across(double u) const { return kOriginX + u * k.inverseForceScale; }
+};
+
+Geometry geometryOf(const core::DesignValues& v) {
+    Geometry g;
+    g.p = core::computeSectionProperties(v.section);
+    g.f = core::computeForceBounds(v);
+    const core::WorkingSection w = core::workingSection(g.p, v.cable.ek);
+    g.kb1cm = w.kb1 * 1e2;
+    g.kb2cm = w.kb2 * 1e2;
+    const core::SectionDimensions& s = v.section;
+    g.k.outlineScaleX = 3450 / widestPart(s);
+    g.k.eccentricityScale = 3450 / (s.d1 + s.b + s.d2);
+    if (const auto q = strictlyLargest({g.f.q1, g.f.q2, g.f.q3, g.f.q4})) {
+        g.k.inverseForceScale = std::fabs(4500 / *q);
+    }
+    return g;
 }
 
-void addGrid(Drawing& d) {
+void gridAndAxes(DrawingBuilder& d) {
     for (int i = 200; i <= 6800; i += 200) {
-        d.add(Line{{0, double(i)}, {kMagnelSurface, double(i)}, kLightGrey, 1});
-        d.add(Line{{double(i), 0}, {double(i), kMagnelSurface}, kLightGrey, 1});
+        d.line(0, i, 7000, i, kLightGrey, 1);
+        d.line(i, 0, i, 7000, kLightGrey, 1);
     }
+    d.line(200, kOriginY, 6800, kOriginY, kForeground, 1);
+    d.line(kOriginX, 200, kOriginX, 6800, kForeground, 1);
+    d.dot(kOriginX, kOriginY, kForeground, 5);
 }
 
-void addLegend(Drawing& d) {
-    d.add(label(4500, 350, "Legenda: "));
-    d.add(label(4500, 600, "1 ", kBlue));
-    d.add(label(4700, 600, "2 ", kGreen));
-    d.add(label(4900, 600, "3 ", kMagenta));
-    d.add(label(5100, 600, "4 ", kOlive));
-    d.add(label(5300, 600, "- naponski uslovi", kBlack));
-    d.add(label(5100, 800, "5 ", kRed));
-    d.add(label(5300, 800, "- max ek", kBlack));
+void kernPoints(DrawingBuilder& d, const Geometry& g) {
+    d.text(6250, 3300, "1/Nko", kForeground, true);
+    d.text(2050, 6600, "ek", kForeground, true);
+    d.text(1600, g.below(g.kb1cm) - 100, "kb1", kForeground, true);
+    d.text(1600, g.above(g.kb2cm) - 100, "kb2", kForeground, true);
+    d.dot(kOriginX, g.below(g.kb1cm), kForeground, 5);
+    d.dot(kOriginX, g.above(g.kb2cm), kForeground, 5);
+}
+
+void outline(DrawingBuilder& d, const core::SectionDimensions& s, const Geometry& g) {
+    const double xb1 = s.b1 / 2 * g.k.outlineScaleX;
+    const double xb2 = s.b2 / 2 * g.k.outlineScaleX;
+    const double xw = s.d3 / 2 * g.k.outlineScaleX;
+    const double yT = g.above(g.p.yb2);
+    const double yTF = g.above(g.p.yb2 - s.d2);
+    const double yBF = g.below(g.p.yb1 - s.d1);
+    const double yB = g.below(g.p.yb1);
+    const double c = kOriginX;
+    auto segment = [&](double x1, double y1, double x2, double y2) { d.line(x1, y1, x2, y2, kGrey, 1); };
+    segment(c - xb2, yT, c + xb2, yT);
+    segment(c - xb2, yTF, c - xw, yTF);
+    segment(c + xb2, yTF, c + xw, yTF);
+    segment(c - xb2, yT, c - xb2, yTF);
+    segment(c + xb2, yT, c + xb2, yTF);
+    segment(c - xw, yTF, c - xw, yBF);
+    segment(c + xw, yTF, c + xw, yBF);
+    segment(c - xw, yBF, c - xb1, yBF);
+    segment(c + xw, yBF, c + xb1, yBF);
+    segment(c - xb1, yB, c + xb1, yB);
+    segment(c - xb1, yBF, c - xb1, yB);
+    segment(c + xb1, yBF, c + xb1, yB);
+}
+
+void conditionLines(DrawingBuilder& d, const Geometry& g, double ek) {
+    const double yE = g.below(ek);
+    d.line(250, yE, 6750, yE, kRed, 2);
+    d.text(1000, yE - 250, "max ek", kForeground, true);
+
+    // A negative condition value (ek above the lower kern point) is drawn to
+    // the right of the ek axis like a positive one.
+    const double upperKern = g.above(g.kb2cm), lowerKern = g.below(g.kb1cm);
+    d.line(kOriginX, upperKern, g.across(std::fabs(g.f.q1)), yE, kBlue, 2);
+    d.line(kOriginX, lowerKern, g.across(std::fabs(g.f.q2)), yE, kGreen, 2);
+    d.line(kOriginX, upperKern, g.across(std::fabs(g.f.q3)), yE, kMagenta, 2);
+    d.line(kOriginX, lowerKern, g.across(std::fabs(g.f.q4)), yE, kOlive, 2);
+
+    const double xM = g.across(1 / g.f.minNko);
+    d.line(xM, kOriginY, xM, yE, kCyan, 1);
+    d.text(xM + 50, 3800, "minNko= " + core::formatTwoDecimals(g.f.minNko) + " kN", kForeground, true);
+}
+
+// Line 4 and its entry share olive, so each entry names the line of its colour.
+void legend(DrawingBuilder& d) {
+    d.text(4500, 350, "Legenda: ", kForeground, true);
+    d.text(4500, 600, "1 ", kBlue, true);
+    d.text(4700, 600, "2 ", kGreen, true);
+    d.text(4900, 600, "3 ", kMagenta, true);
+    d.text(5100, 600, "4 ", kOlive, true);
+    d.text(5300, 600, "- naponski uslovi", kBlack, true);
+    d.text(5100, 800, "5 ", kRed, true);
+    d.text(5300, 800, "- max ek", kBlack, true);
 }
 
 }  // namespace
 
-MagnelScales magnelScales(const core::SectionDimensions& s, const core::ForceBounds& bounds) {
-    MagnelScales scales;
-    const double widest = widestPart(s);
-    if (widest != 0) scales.outlineScaleX = 3450 / widest;
-    scales.eccentricityScale = 3450 / (s.d1 + s.b + s.d2);
-    scales.inverseForceScale = inverseForceScale(bounds);
-    return scales;
-}
+MagnelScales magnelScales(const core::DesignValues& v) { return geometryOf(v).k; }
 
 Drawing magnelDiagram(const core::DesignValues& v) {
-    const core::SectionProperties p = core::computeSectionProperties(v.section);
-    const core::WorkingSection w = core::workingSection(p, v.cable.ek);
-    const core::ForceBounds f = core::computeForceBounds(v);
-    const MagnelScales scales = magnelScales(v.section, f);
-    const double es = scales.eccentricityScale;
-    const double yKb1 = kY0 + w.kb1 * 1e2 * es;  // lower kern point
-    const double yKb2 = kY0 - w.kb2 * 1e2 * es;  // upper kern point
-    const double yE = kY0 + v.cable.ek * es;     // design eccentricity
-    auto xAt = [&](double inverseForce) { return kX0 + inverseForce * scales.inverseForceScale; };
-
-    Drawing d{kMagnelSurface, kMagnelSurface, {}};
-    addGrid(d);
-    d.add(Line{{200, kY0}, {6800, kY0}, kForeground, 1});
-    d.add(Line{{kX0, 200}, {kX0, 6800}, kForeground, 1});
-    d.add(Dot{kMagnelOrigin, kForeground, 5});
-
-    d.add(label(6250, 3300, "1/Nko"));
-    d.add(label(2050, 6600, "ek"));
-    d.add(label(1600, yKb1 - 100, "kb1"));
-    d.add(label(1600, yKb2 - 100, "kb2"));
-    d.add(Dot{{kX0, yKb1}, kForeground, 5});
-    d.add(Dot{{kX0, yKb2}, kForeground, 5});
-
-    for (const Segment& segment : sectionOutline(v.section, p, kMagnelOrigin, scales.outlineScaleX, es)) {
-        d.add(Line{segment.from, segment.to, kGrey, 1});
-    }
-
-    d.add(Line{{250, yE}, {6750, yE}, kRed, 2});
-    d.add(label(1000, yE - 250, "max ek"));
-
-    // Each condition runs from its kern point on the ek axis to the design
-    // eccentricity; a negative condition value (ek above the lower kern point)
-    // is drawn to the right like a positive one.
-    d.add(Line{{kX0, yKb2}, {xAt(std::fabs(f.q1)), yE}, kBlue, 2});
-    d.add(Line{{kX0, yKb1}, {xAt(std::fabs(f.q2)), yE}, kGreen, 2});
-    d.add(Line{{kX0, yKb2}, {xAt(std::fabs(f.q3)), yE}, kMagenta, 2});
-    d.add(Line{{kX0, yKb1}, {xAt(std::fabs(f.q4)), yE}, kOlive, 2});
-
-    const double xM = xAt(1 / f.minNko);
-    d.add(Line{{xM, kY0}, {xM, yE}, kCyan, 1});
-    // Far right the text would run off the diagram: it then stands left of the line.
-    Text minNkoText = label(xM + 50, 3800, "minNko= " + core::formatTwoDecimals(f.minNko) + " kN");
-    minNkoText.fallbackRightEdge = xM - 50;
-    d.add(minNkoText);
-
-    addLegend(d);
-    return d;
+    const Geometry g = geometryOf(v);
+    DrawingBuilder d;
+    gridAndAxes(d);
+    kernPoints(d, g);
+    outline(d, v.section, g);
+    conditionLines(d, g, v.cable.ek);
+    legend(d);
+    return d.take();
 }
 
 }  // namespace drawing

@@ -1,5 +1,7 @@
 #include "reports/Reports.h"
 
+#include <limits>
+
 #include "core/CableCount.h"
 #include "core/ForceBounds.h"
 #include "core/NumberText.h"
@@ -15,6 +17,13 @@ using core::Round;
 
 std::string conditionRow(const char* condition, double q, const char* relation) {
     return std::string(condition) + numberToText(Round(q, 12)) + relation + numberToText(Round(1 / q, 2)) + " [kN]";
+}
+
+// The window proposes no force when no lower limit is finite; then there is no
+// count either, where a lone point typed counts as zero like any other text.
+double forceValue(const std::string& forceText) {
+    if (forceText == core::kUndefinedText) return std::numeric_limits<double>::quiet_NaN();
+    return core::numericValue(forceText);
 }
 
 }  // namespace
@@ -53,7 +62,7 @@ std::vector<std::string> cableRows(const core::MainFields& fields, std::string_v
         "Nko= " + force + " [kN]",
         "",
         "Broj kablova",
-        "n= " + numberToText(core::cableCount(core::numericValue(force), Zk0)) + " [komada]",
+        "n= " + numberToText(core::cableCount(forceValue(force), Zk0)) + " [komada]",
         "",
         "Geometrijske karakteristike poprecnog preseka",
         "A= " + formatTwoDecimals(p.A) + " [cm2]",
@@ -89,7 +98,17 @@ std::string forceLimitsMessage(const core::ForceBounds& f) {
 
 std::string textFile(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
+    for (const std::string& line : lines) {
+        for (size_t i = 0; i < line.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(line[i]);
+            if (byte < 0x80) {
+                text += line[i];
+            } else if ((byte & 0xC0) != 0x80) {
+                text += '?';  // one mark for the whole UTF-8 sequence; its continuation bytes are dropped
+            }
+        }
+        text += "\r\n";
+    }
     return text;
 }
 

@@ -30,7 +30,9 @@ std::vector<StressRow> stressRows(const core::MainFields& fields, const core::Ed
 // The limits N1 to N4 as the stress window's force label reports them.
 std::string forceLimitsMessage(const core::ForceBounds& bounds);
 
-// A saved report: every line followed by CR LF, the last one included.
+// A saved report: every line followed by CR LF, the last one included. The
+// file is plain ASCII: a character beyond it (a text pasted into a field that
+// a row copies) is written as "?".
 std::string textFile(const std::vector<std::string>& lines);
 std::vector<std::string> stressFileLines(const std::vector<StressRow>& rows);
 

@@ -1,6 +1,5 @@
 #include "ui/DrawingSurface.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 
 #include "ui/Fonts.h"
@@ -9,85 +8,57 @@
 namespace ui {
 namespace {
 
-QColor colourOf(const drawing::Colour& c, const SurfaceStyle& style) {
-    return c.foreground ? style.foreground : QColor(c.red, c.green, c.blue);
+QPointF pixels(const drawing::Point& p) { return {p.x / kTwipsPerPixel, p.y / kTwipsPerPixel}; }
+
+QColor colourOf(const drawing::Ink& ink, const QColor& foreground) {
+    return ink ? QColor(ink->red, ink->green, ink->blue) : foreground;
 }
 
-// Coordinates in pixels of a 96-dpi screen.
-QPointF at(drawing::Point p) { return QPointF(p.x / kTwipsPerPixel, p.y / kTwipsPerPixel); }
+QPen pen(const drawing::Ink& ink, int width, const QColor& foreground) {
+    QPen p(colourOf(ink, foreground));
+    p.setWidth(width);
+    p.setCapStyle(Qt::RoundCap);
+    return p;
+}
 
-QPen pen(const QColor& colour, int width) { return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
-
-struct PrimitivePainter {
-    const drawing::Drawing& drawing;
-    QPainter& painter;
-    const SurfaceStyle& style;
-
-    void operator()(const drawing::Line& l) const {
-        painter.setPen(pen(colourOf(l.colour, style), l.penWidth));
-        painter.drawLine(at(l.from), at(l.to));
-    }
-    void operator()(const drawing::Dot& d) const {
-        painter.setPen(pen(colourOf(d.colour, style), d.penWidth));
-        painter.drawPoint(at(d.at));
-    }
-    void operator()(const drawing::Text& t) const {
-        QFont font = style.font;
-        font.setBold(t.bold);
-        painter.setFont(font);
-        painter.setPen(colourOf(t.colour, style));
-        const QRectF box(textPosition(drawing, t, font), QSizeF(10000, 1000));
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString::fromStdString(t.text));
-    }
-};
+// The surface font is the window's 8 pt sans serif.
+void paintText(QPainter& painter, const drawing::Text& t, const QColor& foreground) {
+    const QFont font = uiFont(8, t.bold);
+    painter.setFont(font);
+    painter.setPen(colourOf(t.ink, foreground));
+    const QPointF topLeft = pixels(t.at);
+    painter.drawText(topLeft + QPointF(0, QFontMetricsF(font).ascent()), QString::fromStdString(t.text));
+}
 
 }  // namespace
 
-QPointF textPosition(const drawing::Drawing& d, const drawing::Text& t, const QFont& font) {
-    QPointF topLeft = at(t.topLeft);
-    if (t.fallbackRightEdge) {
-        // Measured on a 96-dpi device, the unit the painter is scaled to.
-        const double width = QFontMetricsF(font, nullptr).horizontalAdvance(QString::fromStdString(t.text));
-        if (topLeft.x() + width > d.width / kTwipsPerPixel) topLeft.setX(*t.fallbackRightEdge / kTwipsPerPixel - width);
+void paintDrawing(QPainter& painter, const drawing::Drawing& drawing, const QColor& foreground) {
+    for (const auto& primitive : drawing) {
+        if (const auto* l = std::get_if<drawing::Line>(&primitive)) {
+            painter.setPen(pen(l->ink, l->penWidth, foreground));
+            painter.drawLine(pixels(l->from), pixels(l->to));
+        } else if (const auto* d = std::get_if<drawing::Dot>(&primitive)) {
+            painter.setPen(pen(d->ink, d->penWidth, foreground));
+            painter.drawPoint(pixels(d->at));
+        } else if (const auto* t = std::get_if<drawing::Text>(&primitive)) {
+            paintText(painter, *t, foreground);
+        }
     }
-    return topLeft;
 }
 
-void paintDrawing(const drawing::Drawing& d, QPainter& painter, double pixelsPerTwip, const SurfaceStyle& style) {
-    painter.save();
-    // Lines in pure colours, as a drawing surface of fixed pixels shows them;
-    // only the texts are smoothed.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const double zoom = pixelsPerTwip * kTwipsPerPixel;
-    painter.scale(zoom, zoom);
-    painter.fillRect(QRectF(QPointF(0, 0), at({d.width, d.height})), style.background);
-    const PrimitivePainter paintOne{d, painter, style};
-    for (const drawing::Primitive& primitive : d.primitives) std::visit(paintOne, primitive);
-    painter.restore();
-}
-
-DrawingSurface::DrawingSurface(QWidget* parent, const char* name, QRect geometry) : QWidget(parent) {
-    setObjectName(name);
-    setGeometry(geometry);
-    setFont(uiFont(8));
+DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void DrawingSurface::setDrawing(drawing::Drawing d) {
-    drawing_ = std::move(d);
+void DrawingSurface::setDrawing(drawing::Drawing drawing) {
+    drawing_ = std::move(drawing);
     update();
-}
-
-SurfaceStyle DrawingSurface::style() const {
-    return {palette().color(QPalette::Base), palette().color(QPalette::Text), font()};
 }
 
 void DrawingSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // The area beyond the drawing, if the surface is larger, stays background.
-    painter.fillRect(rect(), style().background);
-    paintDrawing(drawing_, painter, 1 / kTwipsPerPixel, style());
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    paintDrawing(painter, drawing_, palette().color(QPalette::Text));
 }
 
 }  // namespace ui

@@ -1,44 +1,27 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
 #include <QWidget>
 
-#include "drawing/Drawing.h"
+#include "drawing/Primitives.h"
 
 class QPainter;
 
 namespace ui {
 
-struct SurfaceStyle {
-    QColor background;
-    QColor foreground;  // for the primitives drawn in the foreground colour
-    QFont font;         // bold is switched per text
-};
+// Paints a primitive list, twips to pixels at 15 twips a pixel, with the
+// given foreground for primitives that have no colour of their own. Free of
+// any widget, so the same list can be painted onto an image or a printer.
+void paintDrawing(QPainter& painter, const drawing::Drawing& drawing, const QColor& foreground);
 
-// Paints the drawing onto any paint device, its whole area filled with the
-// background first. At 1/15 pixel per twip one pen pixel is one pixel of a
-// 96-dpi screen; at another scale pens and font grow with the drawing, so it
-// looks the same, only larger or smaller.
-void paintDrawing(const drawing::Drawing& d, QPainter& painter, double pixelsPerTwip, const SurfaceStyle& style);
-
-// Where a text's top left corner comes to lie, in 96-dpi pixels, once its
-// fallback is applied.
-QPointF textPosition(const drawing::Drawing& d, const drawing::Text& t, const QFont& font);
-
-// A drawing surface that keeps its primitive list and paints it again
-// whenever it is exposed, at 15 twips to the pixel. On a high-density screen
-// the painter's device pixel ratio sharpens it without changing its size.
+// A drawing surface: the system window colour behind, the window-text colour
+// as foreground. It keeps its list and replays it on every paint, so the
+// drawing survives being covered, moved or shown at another pixel density.
 class DrawingSurface : public QWidget {
+    Q_OBJECT
 public:
-    DrawingSurface(QWidget* parent, const char* name, QRect geometry);
+    explicit DrawingSurface(QWidget* parent = nullptr);
 
-    void setDrawing(drawing::Drawing d);
-    const drawing::Drawing& drawing() const { return drawing_; }
-
-    // The system window colour (the background of text areas, white in most
-    // schemes) under the window-text colour, in the surface's font.
-    SurfaceStyle style() const;
+    void setDrawing(drawing::Drawing drawing);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,21 +3,17 @@
 #include <QDialog>
 #include <QKeyEvent>
 
-#include "ui/Twips.h"
+#include "ui/DialogFrame.h"
 
 namespace ui {
 
-// A modal window of fixed size, its client area given in twips. Escape does
-// not close it: only its own buttons and the close box do.
+// A modal window of fixed size, its client area given in twips, centred.
+// Escape does not close it: only its own buttons and the close box do.
 class FixedDialog : public QDialog {
 public:
-    FixedDialog(QWidget* parent, const char* name, const QString& caption, int widthTwips, int heightTwips)
+    FixedDialog(QWidget* parent, const char* name, const char* caption, int widthTwips, int heightTwips)
         : QDialog(parent) {
-        setObjectName(name);
-        setWindowTitle(caption);
-        setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                       Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-        setFixedSize(px(widthTwips), px(heightTwips));
+        setUpFixedDialog(this, name, caption, widthTwips, heightTwips);
     }
 
 protected:

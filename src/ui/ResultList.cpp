@@ -1,6 +1,10 @@
 #include "ui/ResultList.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QMenu>
 
 #include "ui/Fonts.h"
 
@@ -31,6 +35,24 @@ QStringList ResultList::rowTexts(int column) const {
     QStringList texts;
     for (int i = 0; i < topLevelItemCount(); ++i) texts << topLevelItem(i)->text(column);
     return texts;
+}
+
+QString ResultList::asText() const {
+    QString text;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        QStringList columns;
+        for (int c = 0; c < columnCount(); ++c) columns << topLevelItem(i)->text(c);
+        text += columns.join(' ') + "\r\n";
+    }
+    return text;
+}
+
+void ResultList::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* copy = menu.addAction("Kopiraj");
+    copy->setObjectName("mnuKopiraj");
+    connect(copy, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(asText()); });
+    menu.exec(event->globalPos());
 }
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
 #include "ui/Twips.h"
@@ -33,11 +34,7 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, QRec
 }  // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
-    setObjectName("frmAbout");
-    setWindowTitle("O programu");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setFixedSize(px(4995), px(2250));
+    setUpFixedDialog(this, "frmAbout", "O programu", 4995, 2250);
 
     auto* icon = label(this, "picIcon", twipsRect(240, 240, 540, 540));
     icon->setPixmap(windowIcon().pixmap(px(540), px(540)));

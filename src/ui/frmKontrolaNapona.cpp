@@ -13,6 +13,7 @@
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
 #include "ui/ResultList.h"
+#include "ui/Twips.h"
 
 namespace ui {
 namespace {

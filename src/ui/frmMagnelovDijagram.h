@@ -1,17 +1,14 @@
 #pragma once
 
-#include "ui/FixedDialog.h"
+#include <QDialog>
 
-namespace core {
-class MainFields;
-}
+#include "core/DesignInput.h"
 
 namespace ui {
 
-// "Magnel-ov dijagram": the four force conditions over 1/Nk0 and ek, drawn
-// from the main window's fields at the moment it opens. It checks nothing:
-// the menu command has run the checks before.
-class frmMagnelovDijagram : public FixedDialog {
+// The Magnel diagram window, drawn from the main window's fields at the
+// moment it opens; it checks nothing and writes nothing back.
+class frmMagnelovDijagram : public QDialog {
     Q_OBJECT
 public:
     frmMagnelovDijagram(core::MainFields& fields, QWidget* parent);

@@ -17,6 +17,10 @@
 #include "ui/frmKablovi.h"
 #include "ui/frmKontrolaNapona.h"
 #include "ui/frmMagnelovDijagram.h"
+#include "ui/frmDopusteniNaponUBetonu.h"
+#include "ui/frmProizvoljanDopusteniNapon.h"
+#include "ui/frmProizvoljanKabel.h"
+#include "ui/frmVrstaKablova.h"
 #include "ui/frmPomoc.h"
 #include "ui/frmPoprecniPresek.h"
 
@@ -189,10 +193,23 @@ void frmPocetniParametriProracuna::writeStartupTexts() {
     }
 }
 
-void frmPocetniParametriProracuna::openDopusteniNaponiUBetonu() {}
+// The table windows are kept hidden between showings so their choices stay;
+// asking for custom values discards the table window.
+void frmPocetniParametriProracuna::openDopusteniNaponiUBetonu() {
+    auto& table = frmDopusteniNaponUBetonu::instance(fields_, this);
+    if (table.exec() != frmDopusteniNaponUBetonu::ProizvoljanNapon) return;
+    delete &table;
+    frmProizvoljanDopusteniNapon custom(fields_, this);
+    custom.exec();
+}
 
 void frmPocetniParametriProracuna::openVrstaKablova() {
     if (!core::mayOpenVrstaKablova(fields_)) return;
+    auto& table = frmVrstaKablova::instance(fields_, this);
+    if (table.exec() != frmVrstaKablova::ProizvoljanKabel) return;
+    delete &table;
+    frmProizvoljanKabel custom(fields_, this);
+    custom.exec();
 }
 
 void frmPocetniParametriProracuna::openPoprecniPresek() {

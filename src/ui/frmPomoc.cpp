@@ -3,17 +3,14 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
 namespace ui {
 
 frmPomoc::frmPomoc(QWidget* parent) : QDialog(parent) {
-    setObjectName("frmPomoc");
-    setWindowTitle("Pomoc");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setFixedSize(px(4650), px(2220));
+    setUpFixedDialog(this, "frmPomoc", "Pomoc", 4650, 2220);
 
     auto* list = new QListWidget(this);
     list->setObjectName("lstPomoc");

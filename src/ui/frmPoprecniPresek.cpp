@@ -1,56 +1,67 @@
 #include "ui/frmPoprecniPresek.h"
 
+#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QScreen>
 
 #include "core/SectionProperties.h"
 #include "drawing/CrossSectionDrawing.h"
-#include "ui/Controls.h"
+#include "ui/DialogFrame.h"
 #include "ui/DrawingSurface.h"
-#include "ui/Fonts.h"
+#include "ui/Twips.h"
 
 namespace ui {
+namespace {
 
-frmPoprecniPresek::frmPoprecniPresek(core::MainFields& fields, QWidget* parent)
-    : FixedDialog(parent, "frmPoprecniPresek", "Poprecni presek", 7980, 5190) {
-    const QFont font = uiFont(8);
-    setFont(font);
+struct PropertyRow {
+    const char* caption;
+    const char* fieldName;
+    const char* unit;
+    double core::SectionProperties::*value;
+};
 
-    const core::SectionDimensions s = core::readDesignValues(fields).section;
-    const core::SectionProperties p = core::computeSectionProperties(s);
+// Top to bottom as the window shows them; 525 twips apart.
+constexpr PropertyRow kRows[] = {
+    {"Ib=", "txtIb", "[cm4]", &core::SectionProperties::Ib},
+    {"Fb=", "txtPovrsinaPoprecnogPreseka", "[cm2]", &core::SectionProperties::A},
+    {"yb1=", "txtYb1", "[cm]", &core::SectionProperties::yb1},
+    {"yb2=", "txtYb2", "[cm]", &core::SectionProperties::yb2},
+    {"Wb1=", "txtWb1", "[cm3]", &core::SectionProperties::Wb1},
+    {"Wb2=", "txtWb2", "[cm3]", &core::SectionProperties::Wb2},
+    {"Kb1=", "txtKb1", "[cm]", &core::SectionProperties::kb1},
+    {"Kb2=", "txtKb2", "[cm]", &core::SectionProperties::kb2},
+};
 
-    auto* surface = new DrawingSurface(this, "pctPoprecniPresek", twipsRect(105, 105, 5000, 5000));
-    surface->setDrawing(drawing::crossSectionDrawing(s));
+void addProperty(QWidget* parent, const PropertyRow& row, int index, const core::SectionProperties& p) {
+    const int fieldTop = 105 + 525 * index;
+    auto* caption = new QLabel(QString::fromLatin1(row.caption), parent);
+    caption->setGeometry(twipsRect(5145, fieldTop + 105, 540, 255));
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    const struct {
-        const char* caption;
-        const char* field;
-        const char* unit;
-        int labelTop, fieldTop, unitTop;
-        double value;
-    } rows[] = {
-        {"Ib=", "txtIb", "[cm4]", 210, 105, 180, p.Ib},
-        {"Fb=", "txtPovrsinaPoprecnogPreseka", "[cm2]", 735, 630, 705, p.A},
-        {"yb1=", "txtYb1", "[cm]", 1260, 1155, 1230, p.yb1},
-        {"yb2=", "txtYb2", "[cm]", 1785, 1680, 1755, p.yb2},
-        {"Wb1=", "txtWb1", "[cm3]", 2310, 2205, 2280, p.Wb1},
-        {"Wb2=", "txtWb2", "[cm3]", 2835, 2730, 2805, p.Wb2},
-        {"Kb1=", "txtKb1", "[cm]", 3360, 3255, 3330, p.kb1},
-        {"Kb2=", "txtKb2", "[cm]", 3885, 3780, 3855, p.kb2},
-    };
-    for (const auto& row : rows) {
-        addLabel(this, nullptr, row.caption, twipsRect(5145, row.labelTop, 540, 255), font,
-                 Qt::AlignRight | Qt::AlignVCenter);
-        QLineEdit* field = addShownField(this, row.field, twipsRect(5715, row.fieldTop, 1695, 420), font);
-        field->setText(QString::fromStdString(core::displayText(row.value)));
-        addLabel(this, nullptr, row.unit, twipsRect(7440, row.unitTop, 510, 255), font);
-    }
+    auto* field = new QLineEdit(QString::fromStdString(core::displayText(p.*row.value)), parent);
+    field->setObjectName(row.fieldName);
+    field->setGeometry(twipsRect(5715, fieldTop, 1695, 420));
+    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    field->setEnabled(false);
 
-    QPushButton* uRedu = addButton(this, "cmdURedu", "U redu", twipsRect(6735, 4620, 1150, 480), font);
-    connect(uRedu, &QPushButton::clicked, this, &QDialog::accept);
+    auto* unit = new QLabel(QString::fromLatin1(row.unit), parent);
+    unit->setGeometry(twipsRect(7440, fieldTop + 75, 525, 255));
+}
 
-    if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+}  // namespace
+
+frmPoprecniPresek::frmPoprecniPresek(core::MainFields& fields, QWidget* parent) : QDialog(parent) {
+    setUpFixedDialog(this, "frmPoprecniPresek", "Poprecni presek", 7980, 5190);
+
+    const core::DesignValues design = core::readDesignValues(fields);
+    auto* surface = new DrawingSurface(this);
+    surface->setObjectName("pctPoprecniPresek");
+    surface->setGeometry(twipsRect(105, 105, 5000, 5000));
+    surface->setDrawing(drawing::crossSectionDrawing(design));
+
+    const core::SectionProperties properties = core::computeSectionProperties(design.section);
+    for (int i = 0; i < static_cast<int>(std::size(kRows)); ++i) addProperty(this, kRows[i], i, properties);
+
+    closeButton(this, twipsRect(6735, 4620, 1150, 480));
 }
 
 }  // namespace ui

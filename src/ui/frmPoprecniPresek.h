@@ -1,16 +1,15 @@
 #pragma once
 
-#include "ui/FixedDialog.h"
+#include <QDialog>
 
-namespace core {
-class MainFields;
-}
+#include "core/DesignInput.h"
 
 namespace ui {
 
-// "Poprecni presek": the eight section properties and the scaled section on
-// its grid, from the main window's dimensions at the moment it opens.
-class frmPoprecniPresek : public FixedDialog {
+// The cross-section window: the eight section properties and the scaled
+// drawing of the section. Built afresh on each opening from the main
+// window's fields at that moment; it writes nothing back.
+class frmPoprecniPresek : public QDialog {
     Q_OBJECT
 public:
     frmPoprecniPresek(core::MainFields& fields, QWidget* parent);

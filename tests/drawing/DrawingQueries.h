@@ -1,57 +1,44 @@
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <vector>
 
-#include "drawing/Drawing.h"
+#include "FakeFields.h"
+#include "drawing/Primitives.h"
 
-// Picking primitives out of a drawing by kind, colour and text.
+// Picking the primitives of one kind out of a drawing, in drawing order.
 
-template <typename Kind>
-std::vector<Kind> all(const drawing::Drawing& d) {
+inline core::DesignValues designWith(std::initializer_list<std::pair<core::Field, const char*>> changes) {
+    FakeFields fields;
+    for (const auto& [field, text] : changes) fields.setText(field, text);
+    return core::readDesignValues(fields);
+}
+
+inline std::vector<drawing::Line> linesOf(const drawing::Drawing& d, drawing::Ink ink, int penWidth) {
+    std::vector<drawing::Line> lines;
+    for (const auto& p : d) {
+        if (const auto* l = std::get_if<drawing::Line>(&p); l && l->ink == ink && l->penWidth == penWidth) {
+            lines.push_back(*l);
+        }
+    }
+    return lines;
+}
+
+template <class Kind>
+std::vector<Kind> allOf(const drawing::Drawing& d) {
     std::vector<Kind> found;
-    for (const auto& p : d.primitives) {
+    for (const auto& p : d) {
         if (const auto* k = std::get_if<Kind>(&p)) found.push_back(*k);
     }
     return found;
 }
 
-inline std::vector<drawing::Line> linesIn(const drawing::Drawing& d, drawing::Colour colour) {
-    std::vector<drawing::Line> found;
-    for (const auto& line : all<drawing::Line>(d)) {
-        if (line.colour == colour) found.push_back(line);
-    }
-    return found;
-}
-
-inline const drawing::Text* findText(const drawing::Drawing& d, const std::string& start) {
-    for (const auto& p : d.primitives) {
-        const auto* t = std::get_if<drawing::Text>(&p);
-        if (t && t->text.rfind(start, 0) == 0) return t;
+inline const drawing::Text* textOf(const drawing::Drawing& d, const std::string& text) {
+    for (const auto& p : d) {
+        if (const auto* t = std::get_if<drawing::Text>(&p); t && t->text == text) return t;
     }
     return nullptr;
 }
 
-// The kinds of the primitives in order, one letter each: L line, D dot, T text.
-inline std::string kinds(const drawing::Drawing& d) {
-    std::string s;
-    for (const auto& p : d.primitives) s += "LDT"[p.index()];
-    return s;
-}
-
-struct Extent {
-    double left, right, top, bottom;
-};
-
-inline Extent extentOf(const std::vector<drawing::Line>& lines) {
-    Extent e{1e300, -1e300, 1e300, -1e300};
-    for (const auto& l : lines) {
-        for (const drawing::Point p : {l.from, l.to}) {
-            e.left = std::min(e.left, p.x);
-            e.right = std::max(e.right, p.x);
-            e.top = std::min(e.top, p.y);
-            e.bottom = std::max(e.bottom, p.y);
-        }
-    }
-    return e;
-}
+inline double lengthOf(const drawing::Line& l) { return std::hypot(l.to.x - l.from.x, l.to.y - l.from.y); }

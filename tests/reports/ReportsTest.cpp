@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 
 #include "FakeFields.h"
@@ -97,6 +98,43 @@ TEST(CableReport, ConditionValueBelowOneTenThousandthInExponentForm) {
     fields.with(Field::Gbd0, "200");
     const std::string row = reports::cableRows(fields, "1")[5];
     EXPECT_NE(row.find("E-05  Nk0<= "), std::string::npos) << row;
+}
+
+bool showsInfOrNan(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
+}
+
+TEST(UndefinedLowerLimits, RowsShowNoInfOrNan) {
+    FakeFields fields;  // m = 0: no condition restricts from below, minNko is undefined
+    fields.with(Field::M, "0");
+    const core::DesignValues v = core::readDesignValues(fields);
+    const core::ForceBounds bounds = core::computeForceBounds(v);
+    const std::string force = core::startingForceText(bounds);
+    const auto rows = reports::cableRows(fields, force);
+    EXPECT_EQ(rows[22], "Nko= nedefinisano [kN]");
+    EXPECT_EQ(rows[25], "n= nedefinisano [komada]");
+    EXPECT_FALSE(showsInfOrNan(reports::textFile(rows))) << reports::textFile(rows);
+
+    const auto stress = reports::stressRows(fields, core::startingStressCheck(v).stresses);
+    EXPECT_FALSE(showsInfOrNan(reports::textFile(reports::stressFileLines(stress))));
+    EXPECT_FALSE(showsInfOrNan(reports::forceLimitsMessage(bounds)));
+}
+
+TEST(TextFile, LinesEndInCrLfAndStayAscii) {
+    const struct {
+        const char* name;
+        std::vector<std::string> lines;
+        std::string expected;
+    } cases[] = {
+        {"empty lines kept, last line ended", {"a", "", "b"}, "a\r\n\r\nb\r\n"},
+        {"no lines, no bytes", {}, ""},
+        {"two-byte character", {"m= 0,8\xC2\xB5"}, "m= 0,8?\r\n"},
+        {"three-byte character between ASCII", {"x\xE2\x82\xACy"}, "x?y\r\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(visible(reports::textFile(c.lines)), visible(c.expected)) << c.name;
+    }
 }
 
 TEST(StressReport, StartupDesignFileByteForByte) {

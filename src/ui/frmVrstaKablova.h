@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QDialog>
+
+#include "catalogues/CableCatalogue.h"
+#include "core/DesignInput.h"
+#include "ui/FormParts.h"
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace ui {
+
+class TypedField;
+
+// Chooses the cable type from the catalogue, the coefficient of G02 and the
+// eccentricity. Created once and then only hidden, so the choices stay from
+// one showing to the next.
+class frmVrstaKablova : public QDialog {
+    Q_OBJECT
+public:
+    // exec() gives this when the user asked for the custom cable window.
+    static constexpr int ProizvoljanKabel = 2;
+
+    frmVrstaKablova(core::MainFields& fields, QWidget* parent);
+
+    // The owner's one cable window, created with its load step if there is none.
+    static frmVrstaKablova& instance(core::MainFields& fields, QWidget* owner);
+
+    // The characteristics of the selected type into this window's fields.
+    void basProracunKarakteristikaUsvojenogKabla();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildCatalogue();
+    void buildWireTable();
+    void buildCharacteristics();
+    void buildEccentricity();
+    void buildButtons();
+    void load();
+
+    int selectedType() const;
+    void optionClicked(int type);
+    bool acceptCoefficient();
+    core::SectionDimensions section() const;
+
+    void uRedu();
+    void odustani();
+
+    core::MainFields& fields_;
+    WindowFormFields own_;
+    QRadioButton* options_[catalogues::kCableTypeCount] = {};
+    QLabel* wireLabels_[catalogues::kWireColumnCount] = {};
+    TypedField* koeficijent_ = nullptr;
+    TypedField* ekscentricitet_ = nullptr;
+    QLineEdit* G02_ = nullptr;
+    QLineEdit* Fk_ = nullptr;
+    QLineEdit* Gko_ = nullptr;
+    double savedCoefficient_ = 0;
+    bool refusePress_ = false;
+};
+
+// Runs the computation in the owner's cable window, creating it if needed.
+void basProracunKarakteristikaUsvojenogKabla(core::MainFields& fields, QWidget* owner);
+
+}  // namespace ui

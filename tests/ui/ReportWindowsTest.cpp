@@ -1,0 +1,245 @@
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QMenu>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "MessageBoxAnswerer.h"
+#include "ui/ReportFile.h"
+#include "ui/ResultList.h"
+#include "ui/frmKablovi.h"
+#include "ui/frmKontrolaNapona.h"
+#include "ui/frmPocetniParametriProracuna.h"
+
+namespace {
+
+QString text(QWidget& w, const char* name) { return w.findChild<QLineEdit*>(name)->text(); }
+
+void type(QWidget& w, const char* name, const QString& value) { w.findChild<QLineEdit*>(name)->setText(value); }
+
+void press(QWidget& w, const char* name) { w.findChild<QPushButton*>(name)->click(); }
+
+QStringList rows(QWidget& w, int column = 0) {
+    QStringList list;
+    auto* tree = w.findChild<QTreeWidget*>();
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) list << tree->topLevelItem(i)->text(column);
+    return list;
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Answers the next save dialog, once it shows, with a file name, or cancels it.
+void answerSaveDialog(const QString& path) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        if (!path.isEmpty()) {
+            // The dialog applies its proposed name asynchronously: choose the
+            // file until the dialog holds it, then accept on a later turn.
+            const QString selected = dialog->selectedFiles().value(0);
+            if (selected != path && selected != path + ".txt") {
+                dialog->selectFile(path);
+                return;
+            }
+        }
+        timer->stop();
+        timer->deleteLater();
+        if (path.isEmpty()) {
+            dialog->reject();
+        } else {
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+    timer->start(10);
+}
+
+}  // namespace
+
+class ReportWindowsTest : public QObject {
+    Q_OBJECT
+
+    // One folder for every save: the dialog remembers the last folder it
+    // visited, and one that vanished between tests would leave it behind.
+    QTemporaryDir dir;
+
+private slots:
+    void cableWindowOpensWithTheStartingForce() {
+        ui::frmPocetniParametriProracuna main;
+        ui::frmKablovi w(main.fields(), &main);
+        QCOMPARE(text(w, "txtNk0"), QString("2477.05"));
+        QCOMPARE(text(w, "txtSilaUJednomKablu"), QString("486.74"));
+        QCOMPARE(text(w, "txtBrojKablova"), QString("5.1"));
+        QCOMPARE(text(w, "txtEkscentricitetKablova"), QString("75.5"));
+        QCOMPARE(rows(w).size(), 36);
+        QCOMPARE(w.windowTitle(), QString("Proracun kablova"));
+        QVERIFY(w.findChild<QPushButton*>("cmdProracun")->isEnabled());
+    }
+
+    void typedForces_data() {
+        QTest::addColumn<QString>("force");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("fieldAfter");
+        QTest::addColumn<QString>("countAfter");
+        QTest::newRow("admissible") << "2800" << true << "2800" << "5.8";
+        QTest::newRow("above the upper limit") << "3000" << false << "2477.04" << "5.1";
+        QTest::newRow("below the lower limit") << "2000" << false << "2477.04" << "5.1";
+        QTest::newRow("lone point") << "." << false << "2477.04" << "5.1";
+    }
+
+    void typedForces() {
+        QFETCH(QString, force);
+        QFETCH(bool, accepted);
+        QFETCH(QString, fieldAfter);
+        QFETCH(QString, countAfter);
+        ui::frmPocetniParametriProracuna main;
+        ui::frmKablovi w(main.fields(), &main);
+        type(w, "txtNk0", force);
+        MessageBoxAnswerer answerer;
+        press(w, "cmdProracun");
+        QCOMPARE(answerer.texts(), accepted ? QStringList{} : QStringList{"Vrednost Nko izlazi van dozvoljenih granica !"});
+        QCOMPARE(text(w, "txtNk0"), fieldAfter);
+        QCOMPARE(text(w, "txtBrojKablova"), countAfter);
+        QCOMPARE(rows(w)[22], accepted ? "Nko= " + force + " [kN]" : QString("Nko= 2477.05 [kN]"));
+    }
+
+    void exceededStateWithAnEmptyRange() {
+        ui::frmPocetniParametriProracuna main;
+        main.fields().setText(core::Field::Mg, "300");
+        ui::frmKablovi w(main.fields(), &main);
+        const QString exceeded = "DOPUSTENI NAPONI SU PREKORACENI !";
+        QCOMPARE(w.windowTitle(), exceeded);
+        QCOMPARE(w.findChild<QLabel*>("Label5")->text(), exceeded);
+        QVERIFY(!w.findChild<QLineEdit*>("txtNk0")->isEnabled());
+        QVERIFY(!w.findChild<QPushButton*>("cmdProracun")->isEnabled());
+        QVERIFY(w.findChild<QPushButton*>("cmdSnimi")->isEnabled());
+        QCOMPARE(w.findChild<QTreeWidget*>()->palette().color(QPalette::Text), QColor(255, 0, 0));
+    }
+
+    void undefinedMinimumForceShowsNoInfinity() {
+        ui::frmPocetniParametriProracuna main;
+        for (auto f : {core::Field::Mg, core::Field::Mp, core::Field::Ms, core::Field::Gbzbes}) main.fields().setText(f, "0");
+        main.fields().setText(core::Field::M, "0");
+        ui::frmKablovi w(main.fields(), &main);
+        QVERIFY(!w.findChild<QPushButton*>("cmdProracun")->isEnabled());
+        const QString all = rows(w).join('\n') + text(w, "txtNk0") + text(w, "txtBrojKablova");
+        QVERIFY2(!all.contains("inf") && !all.contains("nan"), qPrintable(all));
+    }
+
+    void savingAfterARejectedForceWritesTheLastList() {
+        ui::frmPocetniParametriProracuna main;
+        ui::frmKablovi w(main.fields(), &main);
+        type(w, "txtNk0", "2800");
+        press(w, "cmdProracun");
+        type(w, "txtNk0", "3000");
+        {
+            MessageBoxAnswerer answerer;
+            press(w, "cmdProracun");
+        }
+        const QString path = dir.filePath("rezultati");
+        answerSaveDialog(path);
+        press(w, "cmdSnimi");
+        const QByteArray saved = readFile(path + ".txt");  // the default suffix is added
+        QVERIFY(saved.contains("Nko= 2800 [kN]\r\n"));
+        QCOMPARE(saved.count("\r\n"), 36);
+        QVERIFY(saved.endsWith("Kb2= 39.44 [cm]\r\n"));
+
+        answerSaveDialog(QString());  // cancelling the second save leaves the first file
+        press(w, "cmdSnimi");
+        QCOMPARE(readFile(path + ".txt"), saved);
+    }
+
+    void stressWindow() {
+        ui::frmPocetniParametriProracuna main;
+        ui::frmKontrolaNapona w(main.fields(), &main);
+        QCOMPARE(text(w, "txtNk0"), QString("2477.05"));
+        QCOMPARE(text(w, "txtNkbes"), QString("1981.63"));
+        QCOMPARE(text(w, "txtEkscentricitetKablova"), QString("75.5"));
+        QCOMPARE(rows(w), (QStringList{"Gb1,0=15.28 [MPa]", "Gb2,0=-1.89 [MPa]", "Gb1,bes=-1.8 [MPa]",
+                                       "Gb2,bes=12.51 [MPa]"}));
+        QCOMPARE(w.windowTitle(), QString("Kontrola napona"));
+
+        type(w, "txtNk0", "2800");
+        press(w, "cmdProracun");
+        QCOMPARE(text(w, "txtNkbes"), QString("2240"));
+        QCOMPARE(rows(w)[3], QString("Gb2,bes=11.87 [MPa]"));
+
+        type(w, "txtNk0", "2000");
+        MessageBoxAnswerer answerer;
+        press(w, "cmdProracun");
+        QCOMPARE(text(w, "txtNk0"), QString("2477.04"));
+        QCOMPARE(text(w, "txtNkbes"), QString("2240"));
+
+        QLabel* limits = w.findChild<QLabel*>("Label8");
+        QCOMPARE(limits->toolTip(), QString("Granice sile prethodnog naprezanja"));
+        w.show();
+        QTest::mouseClick(limits, Qt::LeftButton);
+        QCOMPARE(answerer.seen.last().title, QString("Sila prethodnog naprezanja"));
+        QCOMPARE(answerer.seen.last().icon, QMessageBox::Information);
+        QVERIFY(answerer.seen.last().text.startsWith("Granice sile prethodnog naprezanja:\r\n1) Nk0<= 3013.04 [kN]"));
+    }
+
+    void copyPutsTheRowsOnTheClipboardAsTheFileHoldsThem() {
+        ui::frmPocetniParametriProracuna main;
+        ui::frmKablovi cables(main.fields(), &main);
+        auto* list = cables.findChild<QTreeWidget*>();
+        cables.show();
+        QTimer::singleShot(50, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            menu->findChild<QAction*>("mnuKopiraj")->trigger();
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), list->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(list->viewport(), &event);
+        const QString copied = QGuiApplication::clipboard()->text();
+        QCOMPARE(copied.count("\r\n"), 36);
+        QVERIFY(copied.startsWith("Staticki uticaji\r\nMmin= 617.51 [kNm]\r\n"));
+
+        ui::frmKontrolaNapona stresses(main.fields(), &main);
+        QVERIFY(stresses.findChild<ui::ResultList*>()->asText().startsWith(
+            "Gb1,0=15.28 [MPa] <= 19.5 [MPa] = Gbd,o\r\n"));
+    }
+
+    void stressReportFile() {
+        ui::frmPocetniParametriProracuna main;
+        ui::frmKontrolaNapona w(main.fields(), &main);
+        const QString path = dir.filePath("napon");
+        answerSaveDialog(path);
+        press(w, "cmdSnimi");
+        QCOMPARE(readFile(path + ".txt"), QByteArray("Gb1,0=15.28 [MPa] <= 19.5 [MPa] = Gbd,o\r\n"
+                                            "Gb2,0=-1.89 [MPa] >= -3 [MPa] = -Gbz,o\r\n"
+                                            "Gb1,bes=-1.8 [MPa] >= -1.8 [MPa] = -Gbz,bes\r\n"
+                                            "Gb2,bes=12.51 [MPa] <= 16 [MPa] = Gbd,bes\r\n"));
+    }
+
+    void failedSaveWarnsAndKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString blocker = dir.filePath("not-a-folder");
+        QFile f(blocker);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("old");
+        f.close();
+        MessageBoxAnswerer answerer;
+        QWidget parent;
+        QVERIFY(!ui::writeFileSafely(&parent, blocker + "/report.txt", "new"));
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen[0].title, QString("Upozorenje !"));
+        QVERIFY(answerer.seen[0].text.contains("report.txt"));
+        QCOMPARE(readFile(blocker), QByteArray("old"));
+
+        QVERIFY(ui::writeFileSafely(&parent, blocker, "new"));  // replaced only when complete
+        QCOMPARE(readFile(blocker), QByteArray("new"));
+    }
+};
+
+QTEST_MAIN(ReportWindowsTest)
+#include "ReportWindowsTest.moc"
