@@ -119,7 +119,11 @@ void conditionLines(DrawingBuilder& d, const Geometry& g, double ek) {
 
     const double xM = g.across(1 / g.f.minNko);
     d.line(xM, kOriginY, xM, yE, kCyan, 1);
-    d.text(xM + 50, 3800, "minNko= " + core::formatTwoDecimals(g.f.minNko) + " kN", kForeground, true);
+    // When limit 3 or 4 governs and its line reaches furthest, the text would
+    // start 450 twips short of the edge and be cut off: it then stands left of the line.
+    const TextFallback leftOfTheLine{7000, static_cast<float>(xM - 50)};
+    d.textBeside(xM + 50, 3800, "minNko= " + core::formatTwoDecimals(g.f.minNko) + " kN", kForeground, true,
+                 leftOfTheLine);
 }
 
 // Line 4 and its entry share olive, so each entry names the line of its colour.

@@ -25,7 +25,12 @@ void DrawingBuilder::dot(double x, double y, Ink ink, int penWidth) {
 }
 
 void DrawingBuilder::text(double x, double y, std::string text, Ink ink, bool bold) {
-    if (const auto at = pointAt(x, y)) drawing_.push_back(Text{*at, std::move(text), ink, bold});
+    if (const auto at = pointAt(x, y)) drawing_.push_back(Text{*at, std::move(text), ink, bold, std::nullopt});
+}
+
+void DrawingBuilder::textBeside(double x, double y, std::string text, Ink ink, bool bold, TextFallback fallback) {
+    const auto at = pointAt(x, y);
+    if (at && std::isfinite(fallback.endAt)) drawing_.push_back(Text{*at, std::move(text), ink, bold, fallback});
 }
 
 }  // namespace drawing

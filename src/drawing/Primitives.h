@@ -49,12 +49,20 @@ struct Dot {
     int penWidth = 1;
 };
 
+// Where a text goes when it would run past the right edge of the surface.
+// Only the surface knows how wide a text comes out, so the list says both.
+struct TextFallback {
+    float rightEdge = 0;  // the surface's right edge, twips
+    float endAt = 0;      // the text is printed ending here instead, twips
+};
+
 // Printed with the top left corner of the text at `at`.
 struct Text {
     Point at;
     std::string text;
     Ink ink;
     bool bold = false;
+    std::optional<TextFallback> fallback;
 };
 
 using Primitive = std::variant<Line, Dot, Text>;
@@ -68,6 +76,8 @@ public:
     void line(double x1, double y1, double x2, double y2, Ink ink, int penWidth);
     void dot(double x, double y, Ink ink, int penWidth);
     void text(double x, double y, std::string text, Ink ink, bool bold);
+    // A label beside a line: past the right edge it moves to the line's left.
+    void textBeside(double x, double y, std::string text, Ink ink, bool bold, TextFallback fallback);
 
     Drawing take() { return std::move(drawing_); }
 

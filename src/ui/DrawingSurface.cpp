@@ -26,8 +26,16 @@ void paintText(QPainter& painter, const drawing::Text& t, const QColor& foregrou
     const QFont font = uiFont(8, t.bold);
     painter.setFont(font);
     painter.setPen(colourOf(t.ink, foreground));
-    const QPointF topLeft = pixels(t.at);
-    painter.drawText(topLeft + QPointF(0, QFontMetricsF(font).ascent()), QString::fromStdString(t.text));
+    const QString text = QString::fromStdString(t.text);
+    const QFontMetricsF metrics(font);
+    QPointF topLeft = pixels(t.at);
+    if (t.fallback) {
+        const double width = metrics.horizontalAdvance(text);
+        if (topLeft.x() + width > t.fallback->rightEdge / kTwipsPerPixel) {
+            topLeft.setX(t.fallback->endAt / kTwipsPerPixel - width);
+        }
+    }
+    painter.drawText(topLeft + QPointF(0, metrics.ascent()), text);
 }
 
 }  // namespace

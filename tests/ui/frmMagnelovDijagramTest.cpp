@@ -35,6 +35,35 @@ private slots:
         QCOMPARE(w.surface.size(), QSize(467, 467));
         QVERIFY(colourNear(w.surface, x, y, colour));
     }
+
+    // A T-section with the cable above the lower kern point: limit 3 governs
+    // and its line reaches furthest, so the minNko line stands 500 twips from
+    // the edge. Its text would be cut off there and stands left of the line.
+    void minNkoTextFarRightStandsLeftOfItsLine() {
+        ui::frmPocetniParametriProracuna main;
+        const std::pair<core::Field, const char*> tee[] = {
+            {core::Field::B, "50"},  {core::Field::D3, "30"}, {core::Field::B1, "0"},  {core::Field::D1, "0"},
+            {core::Field::B2, "100"}, {core::Field::D2, "20"}, {core::Field::Ek, "30"}, {core::Field::Mg, "200"},
+            {core::Field::Mp, "150"}, {core::Field::Ms, "50"},
+        };
+        for (const auto& [field, text] : tee) main.fields().setText(field, text);
+        const OpenedWindow w = OpenedWindow::open([&] { main.openMagnelovDijagram(); }, "pctMagnelovDijagram");
+        QVERIFY(w.opened);
+        QVERIFY(colourNear(w.surface, 6500, 3600, QColor(0, 255, 255)));
+
+        // Rows of the text band, 3800 to 4000 twips; columns left and right of the line.
+        const QColor ink = QPalette().color(QPalette::Text);
+        auto inkBetween = [&](int fromX, int toX) {
+            for (int y = 3800 / 15; y < 4000 / 15; ++y) {
+                for (int x = fromX / 15; x < toX / 15; ++x) {
+                    if (w.surface.pixelColor(x, y).rgb() == ink.rgb()) return true;
+                }
+            }
+            return false;
+        };
+        QVERIFY(inkBetween(4000, 6470));
+        QVERIFY(!inkBetween(6530, 7000));
+    }
 };
 
 QTEST_MAIN(frmMagnelovDijagramTest)
