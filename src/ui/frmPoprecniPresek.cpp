@@ -42,6 +42,11 @@ void addProperty(QWidget* parent, const PropertyRow& row, int index, const core:
     field->setGeometry(twipsRect(5715, fieldTop, 1695, 420));
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     field->setEnabled(false);
+    // Disabled only so it cannot be edited: the properties are what the
+    // window is for and must read as clearly as any text.
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+    field->setPalette(palette);
 
     auto* unit = new QLabel(QString::fromLatin1(row.unit), parent);
     unit->setGeometry(twipsRect(7440, fieldTop + 75, 525, 255));

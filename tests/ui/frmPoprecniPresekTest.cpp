@@ -1,8 +1,10 @@
+#include <QLineEdit>
 #include <QPalette>
 #include <QtTest>
 
 #include "OpenedWindow.h"
 #include "ui/frmPocetniParametriProracuna.h"
+#include "ui/frmPoprecniPresek.h"
 
 using core::Field;
 
@@ -31,6 +33,25 @@ private slots:
         QVERIFY(colourNear(w.surface, 3000, 3750, ink));    // bottom edge
         QVERIFY(colourNear(w.surface, 2968.75, 3000, ink)); // right side of the web
         QVERIFY(!colourNear(w.surface, 2750, 3000, ink));   // inside the web
+    }
+
+    // Display only, yet written in the ordinary text colour, not greyed out:
+    // the darkest pixel of the value is as dark as ordinary text comes out.
+    void propertiesAreLegible() {
+        ui::frmPocetniParametriProracuna main;
+        ui::frmPoprecniPresek window(main.fields(), &main);
+        window.show();
+        const int ink = qGray(QPalette().color(QPalette::Text).rgb());
+        for (const char* name : {"txtIb", "txtYb1", "txtKb2"}) {
+            auto* field = window.findChild<QLineEdit*>(name);
+            QVERIFY(!field->isEnabled());
+            const QImage image = field->grab().toImage();
+            int darkest = 255;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) darkest = std::min(darkest, qGray(image.pixel(x, y)));
+            }
+            QVERIFY2(std::abs(darkest - ink) < 40, name);
+        }
     }
 
     void rectangleFillsTheSquare() {
