@@ -1,6 +1,11 @@
 #include "ui/DrawingSurface.h"
 
+#include <QBuffer>
+#include <QContextMenuEvent>
+#include <QImage>
+#include <QMenu>
 #include <QPainter>
+#include <QSvgGenerator>
 
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
@@ -54,7 +59,8 @@ void paintDrawing(QPainter& painter, const drawing::Drawing& drawing, const QCol
     }
 }
 
-DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
+DrawingSurface::DrawingSurface(QWidget* parent, const QString& imageName)
+    : QWidget(parent), saveDialog_("Snimanje slike", imageName, "PNG (*.png);;SVG (*.svg)", "png") {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -65,8 +71,53 @@ void DrawingSurface::setDrawing(drawing::Drawing drawing) {
 
 void DrawingSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    paintOn(painter);
+}
+
+void DrawingSurface::paintOn(QPainter& painter) const {
     painter.fillRect(rect(), palette().color(QPalette::Base));
     paintDrawing(painter, drawing_, palette().color(QPalette::Text));
+}
+
+QByteArray DrawingSurface::png() const {
+    QImage image(size() * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    QPainter painter(&image);
+    paintOn(painter);
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray DrawingSurface::svg() const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size());
+    generator.setViewBox(rect());
+    generator.setTitle(window()->windowTitle());
+    QPainter painter(&generator);
+    paintOn(painter);
+    painter.end();
+    return bytes;
+}
+
+void DrawingSurface::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* save = menu.addAction("Snimi sliku...");
+    save->setObjectName("mnuSnimiSliku");
+    connect(save, &QAction::triggered, this, &DrawingSurface::saveImage);
+    menu.exec(event->globalPos());
+}
+
+void DrawingSurface::saveImage() {
+    const QString path = saveDialog_.ask(this);
+    if (path.isEmpty()) return;
+    writeFileSafely(this, path, path.endsWith(".svg", Qt::CaseInsensitive) ? svg() : png());
 }
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "drawing/Primitives.h"
+#include "ui/ReportFile.h"
 
 class QPainter;
 
@@ -16,18 +17,29 @@ void paintDrawing(QPainter& painter, const drawing::Drawing& drawing, const QCol
 // A drawing surface: the system window colour behind, the window-text colour
 // as foreground. It keeps its list and replays it on every paint, so the
 // drawing survives being covered, moved or shown at another pixel density.
+// Its context menu saves the same list as an image.
 class DrawingSurface : public QWidget {
     Q_OBJECT
 public:
-    explicit DrawingSurface(QWidget* parent = nullptr);
+    // imageName is the file name "Snimi sliku..." proposes.
+    DrawingSurface(QWidget* parent, const QString& imageName);
 
     void setDrawing(drawing::Drawing drawing);
 
+    // The drawing as a PNG at twice the surface's pixel size, or as SVG.
+    QByteArray png() const;
+    QByteArray svg() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void paintOn(QPainter& painter) const;
+    void saveImage();
+
     drawing::Drawing drawing_;
+    SaveDialog saveDialog_;
 };
 
 }  // namespace ui

@@ -57,11 +57,6 @@ void selectOption(QRadioButton* option) {
     if (!option->isChecked()) option->click();
 }
 
-void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
-    QLabel::mouseReleaseEvent(e);
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
-}
-
 void showEccentricityAdvice(QWidget* parent) {
     QMessageBox box(QMessageBox::Information, QString::fromLatin1(catalogues::kEccentricityAdviceTitle.data()),
                     QString::fromLatin1(catalogues::kEccentricityAdvice.data()), QMessageBox::Ok, parent);

@@ -24,18 +24,6 @@ QLineEdit* addCell(QWidget* parent, const QString& name, const QString& text, QR
 // the option's handler runs, unless the option was selected already.
 void selectOption(QRadioButton* option);
 
-// A label that reports a click, for the "ek=" labels.
-class ClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* e) override;
-};
-
 // The information box of the "ek=" labels.
 void showEccentricityAdvice(QWidget* parent);
 

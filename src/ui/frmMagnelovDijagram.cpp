@@ -10,7 +10,7 @@ namespace ui {
 frmMagnelovDijagram::frmMagnelovDijagram(core::MainFields& fields, QWidget* parent) : QDialog(parent) {
     setUpFixedDialog(this, "frmMagnelovDijagram", "Magnel-ov dijagram", 7110, 7650);
 
-    auto* surface = new DrawingSurface(this);
+    auto* surface = new DrawingSurface(this, "Magnel-ov dijagram");
     surface->setObjectName("pctMagnelovDijagram");
     surface->setGeometry(twipsRect(60, 60, 7000, 7000));
     surface->setDrawing(drawing::magnelDiagram(core::readDesignValues(fields)));

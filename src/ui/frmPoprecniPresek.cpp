@@ -58,7 +58,7 @@ frmPoprecniPresek::frmPoprecniPresek(core::MainFields& fields, QWidget* parent) 
     setUpFixedDialog(this, "frmPoprecniPresek", "Poprecni presek", 7980, 5190);
 
     const core::DesignValues design = core::readDesignValues(fields);
-    auto* surface = new DrawingSurface(this);
+    auto* surface = new DrawingSurface(this, "Poprecni presek");
     surface->setObjectName("pctPoprecniPresek");
     surface->setGeometry(twipsRect(105, 105, 5000, 5000));
     surface->setDrawing(drawing::crossSectionDrawing(design));

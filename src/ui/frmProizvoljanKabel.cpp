@@ -5,6 +5,7 @@
 
 #include "catalogues/CableCatalogue.h"
 #include "core/NumberText.h"
+#include "ui/ClickableLabel.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 #include "ui/TypedField.h"
@@ -51,12 +52,12 @@ frmProizvoljanKabel::frmProizvoljanKabel(core::MainFields& fields, QWidget* pare
     addLabel(cable, "[MPa]", twipsRect(3510, 405, 600, 285));
 
     QGroupBox* eccentricity = addFrame(this, nullptr, "Eksentricitet kablova", twipsRect(120, 1020, 2400, 900));
-    auto* label = new ClickLabel("ek=", eccentricity);
+    auto* label = new ClickableLabel("ek=", eccentricity);
     label->setObjectName("Label1");
     label->setFont(uiFont(8.25));
     label->setGeometry(twipsRect(120, 405, 420, 285));
     label->setToolTip("Klikni za detaljnije informacije");
-    connect(label, &ClickLabel::clicked, this, [this] { showEccentricityAdvice(this); });
+    connect(label, &ClickableLabel::clicked, this, [this] { showEccentricityAdvice(this); });
     TypedField* ek = typed(eccentricity, kEk, 6, twipsRect(540, 360, 1020, 360));
     addLabel(eccentricity, "[cm]", twipsRect(1620, 405, 480, 285));
 

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "core/NumberText.h"
+#include "ui/ClickableLabel.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 #include "ui/TypedField.h"
@@ -157,12 +158,12 @@ void frmVrstaKablova::buildCharacteristics() {
 
 void frmVrstaKablova::buildEccentricity() {
     QGroupBox* frame = addFrame(this, nullptr, "Eksentricitet kablova", twipsRect(120, kBottomTop, 2340, 660));
-    auto* label = new ClickLabel("ek=", frame);
+    auto* label = new ClickableLabel("ek=", frame);
     label->setObjectName("Label19");
     label->setFont(uiFont(8.25));
     label->setGeometry(twipsRect(120, 285, 420, kCellHeight));
     label->setToolTip("Preporuka za ek");
-    connect(label, &ClickLabel::clicked, this, [this] { showEccentricityAdvice(this); });
+    connect(label, &ClickableLabel::clicked, this, [this] { showEccentricityAdvice(this); });
     ekscentricitet_ = new TypedField(NumberKind::Decimal, 6, frame);
     ekscentricitet_->setObjectName("txtEkscentricitetKablova");
     ekscentricitet_->setGeometry(twipsRect(540, 240, 1020, 330));
