@@ -10,9 +10,15 @@ namespace ui {
 
 WindowFields::WindowFields(QWidget* window) : window_(window) {}
 
+// A window's own field, never the namesake in one of its secondary windows
+// (the cable window, kept as a child of the main window, has a txtFk too).
 QLineEdit* WindowFields::lineEdit(core::Field field) const {
     const std::string_view name = core::objectName(field);
-    return window_->findChild<QLineEdit*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    const QString objectName = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    for (QLineEdit* edit : window_->findChildren<QLineEdit*>(objectName)) {
+        if (edit->window() == window_->window()) return edit;
+    }
+    return nullptr;
 }
 
 std::string WindowFields::text(core::Field field) const { return lineEdit(field)->text().toStdString(); }
