@@ -22,13 +22,26 @@ ResultList::ResultList(QWidget* parent, const char* name, const QStringList& hea
 
 void ResultList::setRows(const QList<QStringList>& rows) {
     clear();
-    for (const QStringList& row : rows) addTopLevelItem(new QTreeWidgetItem(row));
+    for (const QStringList& row : rows) {
+        auto* item = new QTreeWidgetItem(row);
+        paintRow(item);
+        addTopLevelItem(item);
+    }
 }
 
+// The colour is the list's text colour and each row's own, so every row
+// reports it, whichever way it is asked.
 void ResultList::setRowColour(const QColor& colour) {
+    rowColour_ = colour;
     QPalette p = palette();
     p.setColor(QPalette::Text, colour);
     setPalette(p);
+    for (int i = 0; i < topLevelItemCount(); ++i) paintRow(topLevelItem(i));
+}
+
+void ResultList::paintRow(QTreeWidgetItem* item) const {
+    if (!rowColour_.isValid()) return;
+    for (int c = 0; c < columnCount(); ++c) item->setForeground(c, rowColour_);
 }
 
 QStringList ResultList::rowTexts(int column) const {

@@ -21,6 +21,11 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void paintRow(QTreeWidgetItem* item) const;
+
+    QColor rowColour_;  // none until set: the rows take the list's text colour
 };
 
 }  // namespace ui
