@@ -4,19 +4,34 @@
 #include <QMessageBox>
 
 namespace ui {
+namespace {
+
+// Once the box is gone the window that asked takes the keyboard back, so the
+// focus a check has just set is where the user types next. A window manager
+// usually does this; without one (a bare X server, the offscreen platform)
+// nothing would.
+QMessageBox::StandardButton run(QMessageBox& box, QWidget* parent) {
+    box.exec();
+    if (parent) parent->window()->activateWindow();
+    return box.standardButton(box.clickedButton());
+}
+
+}  // namespace
 
 void showWarning(QWidget* parent, const QString& text) {
-    QMessageBox::critical(parent, QStringLiteral("Upozorenje !"), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Upozorenje !"), text, QMessageBox::Ok, parent);
+    run(box, parent);
 }
 
 bool askYesNo(QWidget* parent, const QString& title, const QString& text) {
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-           QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return run(box, parent) == QMessageBox::Yes;
 }
 
 void showPlain(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
-    box.exec();
+    run(box, parent);
 }
 
 void beep() { QApplication::beep(); }

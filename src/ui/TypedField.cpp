@@ -87,6 +87,10 @@ bool TypedField::event(QEvent* e) {
             return false;
         }
     }
+    // A line edit drops the selection of an unfocused field whenever its window
+    // becomes active again; a field a check has selected keeps its selection
+    // through the message that check shows.
+    if (e->type() == QEvent::WindowActivate) return QWidget::event(e);
     return QLineEdit::event(e);
 }
 

@@ -250,6 +250,13 @@ void frmPocetniParametriProracuna::askToQuit() {
     if (askYesNo(this, "Izlaz ?", "Dali zelite da prekinete rad programa ?")) close();
 }
 
+bool frmPocetniParametriProracuna::event(QEvent* event) {
+    // When the window opened from the menu closes, the keyboard comes back
+    // here, to the field that had it, even without a window manager.
+    if (event->type() == QEvent::WindowUnblocked) activateWindow();
+    return QMainWindow::event(event);
+}
+
 void frmPocetniParametriProracuna::closeEvent(QCloseEvent* event) {
     event->accept();
     QApplication::quit();  // every other window, hidden ones included, goes with it

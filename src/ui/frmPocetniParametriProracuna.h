@@ -31,6 +31,7 @@ public:
     void askToQuit();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

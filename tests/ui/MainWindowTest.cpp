@@ -122,8 +122,8 @@ private slots:
         field(w, "txtB")->setText("");
         MessageBoxAnswerer answerer;
         trigger(w, "mnuProracunPoprecniPresek");
-        // The field takes the focus as soon as the window is active again.
-        QCOMPARE(w.focusWidget(), field(w, "txtB"));
+        // The window takes the keyboard back itself: nothing else reactivates it here.
+        QTRY_VERIFY(field(w, "txtB")->hasFocus());
         QCOMPARE(field(w, "txtB")->selectedText(), QString("124"));
     }
 

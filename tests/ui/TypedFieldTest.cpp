@@ -3,6 +3,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "MessageBoxAnswerer.h"
+#include "ui/Messages.h"
 #include "ui/TypedField.h"
 
 using ui::NumberKind;
@@ -122,6 +124,31 @@ private slots:
         QTest::keyClick(first, '7');
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(clicks, 1);
+    }
+
+    // A check writes a field, selects it without focusing it, and warns; the
+    // window that gets the keyboard back must not drop that selection.
+    void aSelectionWithoutFocusSurvivesAMessage() {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* focused = new TypedField(NumberKind::Whole, 3);
+        auto* selected = new TypedField(NumberKind::Decimal, 4);
+        layout->addWidget(focused);
+        layout->addWidget(selected);
+        focused->setText("40");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        focused->setFocus();
+
+        selected->setText("0.8");
+        selected->selectAll();
+        {
+            MessageBoxAnswerer answerer;
+            ui::showWarning(&window, "Polje -Efikasnost PN- mora imati vrednost izmedju 0 i 1 !");
+        }
+        QTRY_VERIFY(focused->hasFocus());
+        QTest::qWait(20);
+        QCOMPARE(selected->selectedText(), QString("0.8"));
     }
 };
 
