@@ -17,6 +17,15 @@ double roundedToFifteenDigits(double x) {
     return std::strtod(buffer, nullptr);
 }
 
+// C's own 15-digit form, with the exponent mark the program writes.
+std::string cFifteenDigits(double x) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", x);
+    std::string text = buffer;
+    if (const size_t e = text.find('e'); e != std::string::npos) text[e] = 'E';
+    return text;
+}
+
 void checkWritten(const std::string& text) {
     FUZZ_REQUIRE(!text.empty() && isPrintableAscii(text));
     FUZZ_REQUIRE(text.find("inf") == std::string::npos && text.find("nan") == std::string::npos);
@@ -39,6 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (std::isfinite(x)) {
         FUZZ_REQUIRE(core::isNumberText(text));
         FUZZ_REQUIRE(core::numericValue(text) == roundedToFifteenDigits(x) || x == 0.0);
+        FUZZ_REQUIRE(text == cFifteenDigits(x) || x == 0.0);
         const double twoDecimals = core::numericValue(core::formatTwoDecimals(x));
         // Two decimals round the shown decimal, not the binary value behind it.
         FUZZ_REQUIRE(std::abs(x) > 1e12 || std::abs(twoDecimals - roundedToFifteenDigits(x)) <= 0.005 + 1e-15 * std::abs(x) + 1e-12);

@@ -1,9 +1,11 @@
 #include "core/NumberText.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <system_error>
 
@@ -11,70 +13,101 @@ namespace core {
 namespace {
 
 // The value as the decimal the user would read: 15 significant digits,
-// split into sign, digit string and decimal exponent of the first digit.
+// value = +-mantissa * 10^(exponent - 14), the mantissa below 10^15.
 struct Decimal {
     bool negative = false;
-    std::string digits;  // 15 digits, the first non-zero unless the value is 0
-    int exponent = 0;    // value = 0.d1d2d3... * 10^(exponent + 1)
+    std::uint64_t mantissa = 0;
+    int exponent = 0;  // decimal exponent of the first digit
 };
 
-Decimal toDecimal(double x) {
+// The library's conversion, exact for every double but slow.
+Decimal toDecimalByLibrary(double x) {
     char buffer[40];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer - 1, x, std::chars_format::scientific, 14).ptr;
-    *end = '\0';
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14).ptr;
     Decimal d;
     const char* p = buffer;
     if (*p == '-') {
         d.negative = true;
         ++p;
     }
-    for (; *p && *p != 'e'; ++p) {
-        if (*p != '.') d.digits += *p;
+    for (; p != end && *p != 'e'; ++p) {
+        if (*p != '.') d.mantissa = d.mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
     }
-    d.exponent = std::atoi(p + 1);
+    std::from_chars(p + 1 + (p[1] == '+'), end, d.exponent);
     return d;
 }
 
-// Rounds a decimal to n places after the point; the digits behind are dropped
-// and the kept ones carried when the decision says so.
+constexpr std::uint64_t kFifteenDigits = 1'000'000'000'000'000;  // 10^15
+
+// 10^k for k up to 22: exact as 128-bit integers and as doubles.
+constexpr auto kPowersOfTen = [] {
+    std::array<unsigned __int128, 23> powers{};
+    powers[0] = 1;
+    for (size_t k = 1; k < powers.size(); ++k) powers[k] = powers[k - 1] * 10;
+    return powers;
+}();
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// x * 10^k rounded to a whole number, ties to even as the library rounds them.
+// Exact: x = m * 2^-shift, and m * 10^k fits in 128 bits for k <= 22.
+std::uint64_t scaledAndRounded(std::uint64_t m, int shift, int k) {
+    const unsigned __int128 n = m * kPowersOfTen[static_cast<size_t>(k)];
+    const unsigned __int128 one = 1;
+    const unsigned __int128 whole = n >> shift;
+    const unsigned __int128 rest = n & ((one << shift) - 1);
+    const unsigned __int128 half = one << (shift - 1);
+    const bool up = rest > half || (rest == half && (whole & 1) == 1);
+    return static_cast<std::uint64_t>(whole) + (up ? 1 : 0);
+}
+
+// Numbers of a design lie between 1e-8 and 1e15; they are converted here
+// in integer arithmetic, several times faster than the library, to the same digits.
+Decimal toDecimal(double x) {
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    const int biased = static_cast<int>((bits >> 52) & 0x7ff);
+    const int shift = 1075 - biased;                   // |x| = m * 2^-shift
+    // floor(log10(2^(52 - shift))): the decimal exponent e or e - 1.
+    const int estimate = ((52 - shift) * 78913) >> 18;
+    if (biased == 0 || estimate < -8 || estimate > 13) return toDecimalByLibrary(x);
+
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    Decimal d;
+    d.negative = (bits >> 63) != 0;
+    d.exponent = estimate;
+    d.mantissa = scaledAndRounded(m, shift, 14 - estimate);
+    if (d.mantissa >= kFifteenDigits) {
+        d.exponent = estimate + 1;
+        d.mantissa = scaledAndRounded(m, shift, 13 - estimate);
+    }
+    if (d.mantissa >= kFifteenDigits) {  // 9.99999999999999951e14 and the like round up to the next power
+        d.mantissa /= 10;
+        ++d.exponent;
+    }
+    return d;
+}
+
+// The decimal rounded to n places, as the whole number of 10^-n it comes to;
+// the digits behind are dropped and the kept ones carried when the decision says so.
 enum class Half { ToEven, AwayFromZero };
 
-std::string roundedDigits(const Decimal& d, int places, Half half, int& pointPosition) {
-    // Integer part has (exponent + 1) digits; pad so that every kept digit exists.
-    std::string digits = d.digits;
-    int intDigits = d.exponent + 1;
-    if (intDigits < 1) {
-        digits.insert(0, static_cast<size_t>(1 - intDigits), '0');
-        intDigits = 1;
-    }
-    const size_t keep = static_cast<size_t>(intDigits + places);
-    if (digits.size() < keep + 1) digits.append(keep + 1 - digits.size(), '0');
+struct Scaled {
+    std::uint64_t units = 0;  // the rounded value in 10^-places
+    int zerosBehind = 0;      // decimal zeros that follow units when the value is larger than 10^15 units
+};
 
-    const std::string rest = digits.substr(keep);
-    std::string kept = digits.substr(0, keep);
-    bool up = false;
-    if (rest[0] > '5') {
-        up = true;
-    } else if (rest[0] == '5') {
-        const bool exactHalf = rest.find_first_not_of('0', 1) == std::string::npos;
-        if (!exactHalf || half == Half::AwayFromZero) {
-            up = true;
-        } else {
-            up = !kept.empty() && (kept.back() - '0') % 2 == 1;
-        }
-    }
-    if (up) {
-        int i = static_cast<int>(kept.size()) - 1;
-        for (; i >= 0 && kept[static_cast<size_t>(i)] == '9'; --i) kept[static_cast<size_t>(i)] = '0';
-        if (i >= 0) {
-            ++kept[static_cast<size_t>(i)];
-        } else {
-            kept.insert(0, 1, '1');
-            ++intDigits;
-        }
-    }
-    pointPosition = intDigits;
-    return kept;
+Scaled roundedTo(const Decimal& d, int places, Half half) {
+    const int dropped = 14 - d.exponent - places;  // digits of the mantissa behind the n-th place
+    if (dropped <= 0) return {d.mantissa, -dropped};
+    // A mantissa below 10^15 is less than half of 10^16: it rounds to 0.
+    if (dropped > 15) return {};
+    std::uint64_t power = 1;
+    for (int i = 0; i < dropped; ++i) power *= 10;
+    const std::uint64_t kept = d.mantissa / power;
+    const std::uint64_t rest = d.mantissa % power;
+    const std::uint64_t halfway = power / 2;
+    const bool up = rest > halfway || (rest == halfway && (half == Half::AwayFromZero || kept % 2 == 1));
+    return {kept + (up ? 1 : 0), 0};
 }
 
 // Reads a decimal the grammar of isNumberText admits. Beyond the range of a
@@ -131,39 +164,82 @@ double numericValue(std::string_view text) {
 std::string numberToText(double value) {
     if (!std::isfinite(value)) return std::string(kUndefinedText);
     if (value == 0.0) return "0";
-    char buffer[40];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
-    std::string text(buffer, end);
-    // The exponent comes as e+15 or e-05: a sign and two digits at least.
-    if (const size_t e = text.find('e'); e != std::string::npos) text[e] = 'E';
-    return text;
+    const Decimal d = toDecimal(value);
+    char digits[24];
+    const char* first = digits;
+    const char* last = std::to_chars(digits, digits + sizeof digits, d.mantissa).ptr;
+    while (last[-1] == '0') --last;  // the mantissa has 15 digits, the first not 0
+    const auto count = static_cast<int>(last - first);
+
+    // At most a sign, 15 digits, "0.0000" or an exponent: 32 characters hold any of them.
+    char text[32];
+    char* p = text;
+    if (d.negative) *p++ = '-';
+    if (d.exponent < -4 || d.exponent >= 15) {
+        // Exponent form with a sign and two digits at least: "8.5E-05", "1E+15".
+        *p++ = *first;
+        if (count > 1) {
+            *p++ = '.';
+            p = std::copy(first + 1, last, p);
+        }
+        *p++ = 'E';
+        *p++ = d.exponent < 0 ? '-' : '+';
+        const int magnitude = std::abs(d.exponent);
+        if (magnitude < 10) *p++ = '0';
+        p = std::to_chars(p, text + sizeof text, magnitude).ptr;
+    } else if (d.exponent < 0) {
+        *p++ = '0';
+        *p++ = '.';
+        p = std::fill_n(p, -d.exponent - 1, '0');
+        p = std::copy(first, last, p);
+    } else {
+        const int whole = d.exponent + 1;
+        p = std::copy_n(first, std::min(count, whole), p);
+        if (count < whole) p = std::fill_n(p, whole - count, '0');
+        if (count > whole) {
+            *p++ = '.';
+            p = std::copy(first + whole, last, p);
+        }
+    }
+    return std::string(text, p);
 }
 
 double Round(double x, int n) {
     if (!std::isfinite(x) || x == 0.0) return x;
     const Decimal d = toDecimal(x);
-    int point = 0;
-    const std::string kept = roundedDigits(d, n, Half::ToEven, point);
-    std::string text = d.negative ? "-" : "";
-    text += kept.substr(0, static_cast<size_t>(point));
-    text += '.';
-    text += kept.substr(static_cast<size_t>(point));
-    return parseDecimal(text);
+    const Scaled r = roundedTo(d, n, Half::ToEven);
+    // Read back as the decimal units * 10^(zeros - n), so the double is the one
+    // nearest to the rounded decimal, negative zero included.
+    // Both the units and the power of ten are exact doubles here, so one
+    // division or product gives the nearest double, as reading the text would.
+    const int power = r.zerosBehind - n;
+    if (power >= -22 && power <= 22) {
+        const double magnitude = power < 0 ? static_cast<double>(r.units) / kExactPowersOfTen[-power]
+                                           : static_cast<double>(r.units) * kExactPowersOfTen[power];
+        if (std::isfinite(magnitude)) return d.negative ? -magnitude : magnitude;
+    }
+    // A sign, at most 20 digits, 'e' and an int fit the buffer with room to spare.
+    char buffer[48] = {'-'};
+    char* p = std::to_chars(buffer + 1, buffer + 22, r.units).ptr;
+    *p = 'e';
+    p = std::to_chars(p + 1, buffer + sizeof buffer, r.zerosBehind - n).ptr;
+    const char* start = d.negative ? buffer : buffer + 1;
+    return parseDecimal(std::string_view(start, static_cast<size_t>(p - start)));
 }
 
 std::string formatTwoDecimals(double value) {
     if (!std::isfinite(value)) return std::string(kUndefinedText);
     const Decimal d = toDecimal(value);
-    int point = 0;
-    const std::string kept = roundedDigits(d, 2, Half::AwayFromZero, point);
-    const bool zero = kept.find_first_not_of('0') == std::string::npos;
-    std::string text = (d.negative && !zero) ? "-" : "";
-    text += kept.substr(0, static_cast<size_t>(point));
+    const Scaled r = roundedTo(d, 2, Half::AwayFromZero);
+    char digits[24];
+    char* end = std::to_chars(digits, digits + sizeof digits, r.units).ptr;
+    std::string units(digits, static_cast<size_t>(end - digits));
+    units.append(static_cast<size_t>(r.zerosBehind), '0');
+    if (units.size() < 3) units.insert(0, 3 - units.size(), '0');  // "0.05" has a zero before the point
+    std::string text = (d.negative && r.units != 0) ? "-" : "";
+    text.append(units, 0, units.size() - 2);
     text += '.';
-    text += kept.substr(static_cast<size_t>(point));
-    // Leading zeros of the integer part beyond the first are padding.
-    const size_t start = text[0] == '-' ? 1 : 0;
-    while (text.size() > start + 1 && text[start] == '0' && text[start + 1] != '.') text.erase(start, 1);
+    text.append(units, units.size() - 2, 2);
     return text;
 }
 

@@ -1,6 +1,8 @@
 #include "reports/Reports.h"
 
+#include <iterator>
 #include <limits>
+#include <type_traits>
 
 #include "core/CableCount.h"
 #include "core/ForceBounds.h"
@@ -15,8 +17,20 @@ using core::formatTwoDecimals;
 using core::numberToText;
 using core::Round;
 
+// One row from its pieces, built in a single allocation.
+template <class... Pieces>
+std::string row(const Pieces&... pieces) {
+    const std::string_view views[] = {std::string_view(pieces)...};
+    size_t size = 0;
+    for (std::string_view v : views) size += v.size();
+    std::string text;
+    text.reserve(size);
+    for (std::string_view v : views) text += v;
+    return text;
+}
+
 std::string conditionRow(const char* condition, double q, const char* relation) {
-    return std::string(condition) + numberToText(Round(q, 12)) + relation + numberToText(Round(1 / q, 2)) + " [kN]";
+    return row(condition, numberToText(Round(q, 12)), relation, numberToText(Round(1 / q, 2)), " [kN]");
 }
 
 // The window proposes no force when no lower limit is finite; then there is no
@@ -28,18 +42,18 @@ double forceValue(const std::string& forceText) {
 
 }  // namespace
 
-std::vector<std::string> cableRows(const core::MainFields& fields, std::string_view forceText) {
-    const core::DesignValues v = core::readDesignValues(fields);
+std::vector<std::string> cableRows(const core::MainFields& fields, const core::DesignValues& v,
+                                   std::string_view forceText) {
     const core::SectionProperties p = core::computeSectionProperties(v.section);
     const core::WorkingSection w = core::workingSection(p, v.cable.ek);
     const core::ForceBounds f = core::computeForceBounds(v);
     const double Zk0 = core::Zk0(v.cable.Fk, v.cable.Gk0);
     const std::string force(forceText);
 
-    return {
+    std::string rows[] = {
         "Staticki uticaji",
-        "Mmin= " + formatTwoDecimals(f.Mmin) + " [kNm]",
-        "Mmax= " + formatTwoDecimals(f.Mmax) + " [kNm]",
+        row("Mmin= ", formatTwoDecimals(f.Mmin), " [kNm]"),
+        row("Mmax= ", formatTwoDecimals(f.Mmax), " [kNm]"),
         "",
         "Granice pocetne sile prethodnog naprezanja",
         conditionRow("1/Nk0>=(ek+kb2)/(minM+Wb1*Gbd0)= ", f.q1, "  Nk0<= "),
@@ -48,43 +62,48 @@ std::vector<std::string> cableRows(const core::MainFields& fields, std::string_v
         conditionRow("1/Nk0<=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= ", f.q4, "  Nk0>= "),
         "",
         "Koeficijent efikasnosti prethodnog naprezanja",
-        "m= " + fields.text(Field::M),
+        row("m= ", fields.text(Field::M)),
         "",
         "Ekscentricitet kablova",
-        "ek= " + fields.text(Field::Ek) + " [cm]",
+        row("ek= ", fields.text(Field::Ek), " [cm]"),
         "",
         "Karakteristike jednog kabla",
-        "Fk= " + fields.text(Field::Fk) + " [cm2]",
-        "Gko= " + fields.text(Field::Gk0) + " [MPa]",
-        "Zko= " + numberToText(Round(Zk0, 2)) + " [kN]",
+        row("Fk= ", fields.text(Field::Fk), " [cm2]"),
+        row("Gko= ", fields.text(Field::Gk0), " [MPa]"),
+        row("Zko= ", numberToText(Round(Zk0, 2)), " [kN]"),
         "",
         "Pocetna sila prethodnog naprezanja",
-        "Nko= " + force + " [kN]",
+        row("Nko= ", force, " [kN]"),
         "",
         "Broj kablova",
-        "n= " + numberToText(core::cableCount(forceValue(force), Zk0)) + " [komada]",
+        row("n= ", numberToText(core::cableCount(forceValue(force), Zk0)), " [komada]"),
         "",
         "Geometrijske karakteristike poprecnog preseka",
-        "A= " + formatTwoDecimals(p.A) + " [cm2]",
-        "Yb1= " + formatTwoDecimals(p.yb1) + " [cm]",
-        "Yb2= " + formatTwoDecimals(p.yb2) + " [cm]",
-        "Ib= " + formatTwoDecimals(p.Ib) + " [cm4]",
-        "Wb1= " + formatTwoDecimals(w.Wb1 * 1e6) + " [cm3]",
-        "Wb2= " + formatTwoDecimals(w.Wb2 * 1e6) + " [cm3]",
-        "Kb1= " + formatTwoDecimals(w.kb1 * 1e2) + " [cm]",
-        "Kb2= " + formatTwoDecimals(w.kb2 * 1e2) + " [cm]",
+        row("A= ", formatTwoDecimals(p.A), " [cm2]"),
+        row("Yb1= ", formatTwoDecimals(p.yb1), " [cm]"),
+        row("Yb2= ", formatTwoDecimals(p.yb2), " [cm]"),
+        row("Ib= ", formatTwoDecimals(p.Ib), " [cm4]"),
+        row("Wb1= ", formatTwoDecimals(w.Wb1 * 1e6), " [cm3]"),
+        row("Wb2= ", formatTwoDecimals(w.Wb2 * 1e6), " [cm3]"),
+        row("Kb1= ", formatTwoDecimals(w.kb1 * 1e2), " [cm]"),
+        row("Kb2= ", formatTwoDecimals(w.kb2 * 1e2), " [cm]"),
     };
+    static_assert(std::extent_v<decltype(rows)> == kCableRowCount);
+    // Moved, not copied, into the list.
+    return {std::make_move_iterator(std::begin(rows)), std::make_move_iterator(std::end(rows))};
 }
 
 std::vector<StressRow> stressRows(const core::MainFields& fields, const core::EdgeStresses& s) {
-    auto stress = [](const char* name, double value) { return name + numberToText(Round(value, 2)) + " [MPa]"; };
+    auto stress = [](const char* name, double value) { return row(name, numberToText(Round(value, 2)), " [MPa]"); };
     auto negated = [&](Field f) { return numberToText(-core::numericValue(fields.text(f))); };
-    return {
-        {stress("Gb1,0=", s.Gb1_0), "<= " + fields.text(Field::Gbd0) + " [MPa] = Gbd,o"},
-        {stress("Gb2,0=", s.Gb2_0), ">= " + negated(Field::Gbz0) + " [MPa] = -Gbz,o"},
-        {stress("Gb1,bes=", s.Gb1_bes), ">= " + negated(Field::Gbzbes) + " [MPa] = -Gbz,bes"},
-        {stress("Gb2,bes=", s.Gb2_bes), "<= " + fields.text(Field::Gbdbes) + " [MPa] = Gbd,bes"},
+    StressRow rows[] = {
+        {stress("Gb1,0=", s.Gb1_0), row("<= ", fields.text(Field::Gbd0), " [MPa] = Gbd,o")},
+        {stress("Gb2,0=", s.Gb2_0), row(">= ", negated(Field::Gbz0), " [MPa] = -Gbz,o")},
+        {stress("Gb1,bes=", s.Gb1_bes), row(">= ", negated(Field::Gbzbes), " [MPa] = -Gbz,bes")},
+        {stress("Gb2,bes=", s.Gb2_bes), row("<= ", fields.text(Field::Gbdbes), " [MPa] = Gbd,bes")},
     };
+    static_assert(std::extent_v<decltype(rows)> == kStressRowCount);
+    return {std::make_move_iterator(std::begin(rows)), std::make_move_iterator(std::end(rows))};
 }
 
 std::string forceLimitsMessage(const core::ForceBounds& f) {

@@ -73,7 +73,7 @@ void frmKablovi::openingComputation() {
     force_->setText(text(core::startingForceText(bounds)));
     cableForce_->setText(text(core::numberToText(core::Round(Zk0, 2))));
     cableCount_->setText(text(core::numberToText(core::cableCount(bounds.minNko, Zk0))));
-    fillList();
+    fillList(v);
 
     if (core::allowableStressesExceeded(v, bounds)) {
         const QString exceeded = "DOPUSTENI NAPONI SU PREKORACENI !";
@@ -87,9 +87,11 @@ void frmKablovi::openingComputation() {
     }
 }
 
-void frmKablovi::fillList() {
+void frmKablovi::fillList(const core::DesignValues& values) {
     QList<QStringList> rows;
-    for (const std::string& row : reports::cableRows(fields_, force_->text().toStdString())) rows << QStringList{text(row)};
+    for (const std::string& row : reports::cableRows(fields_, values, force_->text().toStdString())) {
+        rows << QStringList{text(row)};
+    }
     list_->setRows(rows);
 }
 
@@ -105,7 +107,7 @@ void frmKablovi::adoptTypedForce() {
         return;
     }
     cableCount_->setText(text(core::numberToText(a.count)));
-    fillList();
+    fillList(v);
 }
 
 void frmKablovi::save() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DesignInput.h"
 #include "ui/FixedDialog.h"
 #include "ui/ReportFile.h"
 
@@ -26,7 +27,7 @@ private:
     void openingComputation();
     void adoptTypedForce();
     void save();
-    void fillList();
+    void fillList(const core::DesignValues& values);
 
     core::MainFields& fields_;
     SaveDialog saveDialog_;

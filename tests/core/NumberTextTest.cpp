@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
 #include <limits>
 
 #include "core/NumberText.h"
@@ -111,6 +114,39 @@ TEST(NumberToText, ReadsBackAsTheValueRoundedToFifteenDigits) {
     for (double v : {1.0 / 3, 2.0 / 3 * 1e10, 123456.789012345678, -7.77e-3, 0.1 + 0.7}) {
         const double back = numericValue(numberToText(v));
         EXPECT_NEAR(back, v, std::abs(v) * 1e-14) << v;
+    }
+}
+
+// The digits are worked out in integer arithmetic for the usual range of a
+// design and by the library beyond it; both must agree with C's own "%.15g".
+std::string cFifteenDigits(double v) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", v);
+    std::string text = buffer;
+    if (const size_t e = text.find('e'); e != std::string::npos) text[e] = 'E';
+    return text;
+}
+
+TEST(NumberToText, AgreesWithTheCLibraryAcrossTheDecades) {
+    for (double v : {0.1, 0.5, 2.5e-5, 1e-8, 9.99999999999999e-9, 1e15, 9.999999999999995e14, 999999999999999.5,
+                     123456789012345.5, 123456789012344.5, 99999999999999.95, 4503599627370495.5, 1e14, 0.3 - 0.1}) {
+        EXPECT_EQ(numberToText(v), cFifteenDigits(v)) << v;
+        EXPECT_EQ(numberToText(-v), cFifteenDigits(-v)) << v;
+    }
+    // Each power of two starts a binary range; the decimal exponent is first guessed from it.
+    for (int n = -40; n <= 60; ++n) {
+        const double power = std::ldexp(1.0, n);
+        for (double v : {power, std::nextafter(power, 0.0), std::nextafter(power, 2 * power)}) {
+            ASSERT_EQ(numberToText(v), cFifteenDigits(v)) << v;
+        }
+    }
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    for (int exponent = -12; exponent <= 17; ++exponent) {
+        for (int i = 0; i < 2000; ++i) {
+            const double v = mantissa(random) * std::pow(10.0, exponent);
+            ASSERT_EQ(numberToText(v), cFifteenDigits(v)) << v;
+        }
     }
 }
 

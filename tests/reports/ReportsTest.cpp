@@ -62,7 +62,7 @@ TEST(CableReport, StartupDesignFileByteForByte) {
         "Wb2= 145935.69 [cm3]\r\n"
         "Kb1= 39.44 [cm]\r\n"
         "Kb2= 39.44 [cm]\r\n";
-    const auto rows = reports::cableRows(fields, "2477.05");
+    const auto rows = reports::cableRows(fields, core::readDesignValues(fields), "2477.05");
     ASSERT_EQ(rows.size(), 36u);
     EXPECT_EQ(visible(reports::textFile(rows)), visible(expected));
 }
@@ -89,14 +89,14 @@ TEST(CableReport, RowsCopyTextsAndFollowTheForce) {
     for (const auto& c : cases) {
         FakeFields fields;
         for (const auto& [f, t] : c.texts) fields.setText(f, t);
-        EXPECT_EQ(reports::cableRows(fields, c.force)[c.row - 1], c.expected) << c.name;
+        EXPECT_EQ(reports::cableRows(fields, core::readDesignValues(fields), c.force)[c.row - 1], c.expected) << c.name;
     }
 }
 
 TEST(CableReport, ConditionValueBelowOneTenThousandthInExponentForm) {
     FakeFields fields;  // a large force range: the first limit above 10000 kN
     fields.with(Field::Gbd0, "200");
-    const std::string row = reports::cableRows(fields, "1")[5];
+    const std::string row = reports::cableRows(fields, core::readDesignValues(fields), "1")[5];
     EXPECT_NE(row.find("E-05  Nk0<= "), std::string::npos) << row;
 }
 
@@ -111,7 +111,7 @@ TEST(UndefinedLowerLimits, RowsShowNoInfOrNan) {
     const core::DesignValues v = core::readDesignValues(fields);
     const core::ForceBounds bounds = core::computeForceBounds(v);
     const std::string force = core::startingForceText(bounds);
-    const auto rows = reports::cableRows(fields, force);
+    const auto rows = reports::cableRows(fields, v, force);
     EXPECT_EQ(rows[22], "Nko= nedefinisano [kN]");
     EXPECT_EQ(rows[25], "n= nedefinisano [komada]");
     EXPECT_FALSE(showsInfOrNan(reports::textFile(rows))) << reports::textFile(rows);
