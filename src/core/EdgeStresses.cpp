@@ -42,7 +42,8 @@ StartingStressCheck startingStressCheck(const DesignValues& v) {
     StartingStressCheck c;
     c.forceText = startingForceText(bounds);
     c.stresses = computeEdgeStresses(v, bounds.minNko);
-    c.exceeded = allowableStressesExceeded(v, bounds);
+    // As allowableStressesExceeded, from the stresses at minNko just computed.
+    c.exceeded = !isDefinedLimit(bounds.minNko) || edgeStressesExceeded(c.stresses, v.allowable);
     return c;
 }
 

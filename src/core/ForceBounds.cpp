@@ -21,11 +21,12 @@ WorkingSection workingSection(const SectionProperties& p, double ek) {
 bool isDefinedLimit(double N) { return std::isfinite(N); }
 
 ForceBounds computeForceBounds(const DesignValues& v) {
-    const SectionProperties p = computeSectionProperties(v.section);
-    const WorkingSection w = workingSection(p, v.cable.ek);
+    ForceBounds f;
+    f.section = computeSectionProperties(v.section);
+    f.working = workingSection(f.section, v.cable.ek);
+    const WorkingSection& w = f.working;
     const AllowableStresses& g = v.allowable;
 
-    ForceBounds f;
     f.Mmin = v.Mg;
     f.Mmax = v.Ms + (v.Mg + v.Mp);
     f.q1 = (w.e + w.kb2) / (f.Mmin + (w.Wb1 * g.Gbd0) * 1e3);

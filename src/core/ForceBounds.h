@@ -20,6 +20,8 @@ struct WorkingSection {
 WorkingSection workingSection(const SectionProperties& p, double ek);
 
 struct ForceBounds {
+    SectionProperties section;  // the section the conditions were worked out for
+    WorkingSection working;
     double Mmin = 0;  // kNm, Mg
     double Mmax = 0;  // kNm, Mg + Mp + Ms
     double q1 = 0, q2 = 0, q3 = 0, q4 = 0;  // 1/kN

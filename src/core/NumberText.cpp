@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <system_error>
 
 namespace core {
@@ -110,11 +111,34 @@ Scaled roundedTo(const Decimal& d, int places, Half half) {
     return {kept + (up ? 1 : 0), 0};
 }
 
+// A text of at most 15 digits around a point, as the fields mostly hold, is
+// digits / 10^decimals: both exact doubles, so one division gives the nearest
+// double, as the library's reading would.
+std::optional<double> exactQuotient(std::string_view text) {
+    const bool negative = text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    std::uint64_t digits = 0;
+    int count = 0;
+    int decimals = -1;  // none until the point
+    for (char c : text) {
+        if (c == '.' && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
+        if (c < '0' || c > '9' || ++count > 15) return std::nullopt;
+        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        if (decimals >= 0) ++decimals;
+    }
+    const double value = static_cast<double>(digits) / kExactPowersOfTen[std::max(decimals, 0)];
+    return negative ? -value : value;
+}
+
 // Reads a decimal the grammar of isNumberText admits. Beyond the range of a
 // double it gives infinity or zero, as the value's own size says, instead of
 // the 0 that from_chars leaves behind.
 double parseDecimal(std::string_view text) {
     if (text.front() == '+') text.remove_prefix(1);
+    if (const auto quick = exactQuotient(text)) return *quick;
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc::result_out_of_range) return value;

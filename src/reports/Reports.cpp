@@ -44,9 +44,9 @@ double forceValue(const std::string& forceText) {
 
 std::vector<std::string> cableRows(const core::MainFields& fields, const core::DesignValues& v,
                                    std::string_view forceText) {
-    const core::SectionProperties p = core::computeSectionProperties(v.section);
-    const core::WorkingSection w = core::workingSection(p, v.cable.ek);
     const core::ForceBounds f = core::computeForceBounds(v);
+    const core::SectionProperties& p = f.section;
+    const core::WorkingSection& w = f.working;
     const double Zk0 = core::Zk0(v.cable.Fk, v.cable.Gk0);
     const std::string force(forceText);
 

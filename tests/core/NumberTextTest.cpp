@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <limits>
@@ -147,6 +148,21 @@ TEST(NumberToText, AgreesWithTheCLibraryAcrossTheDecades) {
             const double v = mantissa(random) * std::pow(10.0, exponent);
             ASSERT_EQ(numberToText(v), cFifteenDigits(v)) << v;
         }
+    }
+}
+
+TEST(NumericValue, ReadsEveryDecimalAsTheCLibraryDoes) {
+    // Short texts take a quick way, long ones the library's; both must give strtod's double.
+    std::mt19937_64 random(8);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = random() % 4 == 0 ? "-" : "";
+        const int digits = 1 + static_cast<int>(random() % 18);
+        const int point = static_cast<int>(random() % (digits + 2));
+        for (int d = 0; d < digits; ++d) {
+            if (d == point) text += '.';
+            text += static_cast<char>('0' + random() % 10);
+        }
+        ASSERT_EQ(numericValue(text), std::strtod(text.c_str(), nullptr)) << text;
     }
 }
 
