@@ -23,9 +23,9 @@ void showWarning(QWidget* parent, const QString& text) {
     run(box, parent);
 }
 
-bool askYesNo(QWidget* parent, const QString& title, const QString& text) {
+bool askYesNo(QWidget* parent, const QString& title, const QString& text, DefaultAnswer answer) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(answer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return run(box, parent) == QMessageBox::Yes;
 }
 

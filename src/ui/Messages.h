@@ -10,8 +10,9 @@ namespace ui {
 // Critical icon, one OK button, title "Upozorenje !".
 void showWarning(QWidget* parent, const QString& text);
 
-// Question icon, Yes and No; true for Yes.
-bool askYesNo(QWidget* parent, const QString& title, const QString& text);
+// Question icon, Yes and No; true for Yes. Enter answers the default button.
+enum class DefaultAnswer { Yes, No };
+bool askYesNo(QWidget* parent, const QString& title, const QString& text, DefaultAnswer answer = DefaultAnswer::Yes);
 
 // No icon, one OK button.
 void showPlain(QWidget* parent, const QString& title, const QString& text);

@@ -23,12 +23,24 @@ QString SaveDialog::ask(QWidget* parent) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(filter_);
     dialog.setDefaultSuffix(defaultSuffix_);
+    // The question about replacing a file is the program's own, in its language.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(lastName_);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    const QString path = dialog.selectedFiles().first();
-    if (QFileInfo(path).fileName().isEmpty()) return {};
-    lastName_ = path;
-    return path;
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        const QString path = dialog.selectedFiles().first();
+        if (QFileInfo(path).fileName().isEmpty()) return {};
+        // No goes back to the dialog for another name, as Enter does by default.
+        if (QFileInfo::exists(path) &&
+            !askYesNo(parent, title_,
+                      QStringLiteral("Datoteka \"%1\" vec postoji. Da li zelite da je zamenite ?")
+                          .arg(QDir::toNativeSeparators(path)),
+                      DefaultAnswer::No)) {
+            continue;
+        }
+        lastName_ = path;
+        return path;
+    }
 }
 
 bool writeFileSafely(QWidget* parent, const QString& path, const QByteArray& bytes) {

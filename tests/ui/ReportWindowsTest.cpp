@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -202,6 +203,37 @@ private slots:
         ui::frmKontrolaNapona stresses(main.fields(), &main);
         QVERIFY(stresses.findChild<ui::ResultList*>()->asText().startsWith(
             "Gb1,0=15.28 [MPa] <= 19.5 [MPa] = Gbd,o\r\n"));
+    }
+
+    void replacingAFileIsAskedFirst_data() {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("Yes replaces") << true;
+        QTest::newRow("No goes back to the dialog") << false;
+    }
+
+    void replacingAFileIsAskedFirst() {
+        QFETCH(bool, replace);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Rezultati proracuna.txt");
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.close();
+        ui::SaveDialog dialog("Snimanje rezultata proracuna", "Rezultati proracuna", ".txt (*.txt)", "txt");
+        QWidget parent;
+        MessageBoxAnswerer answerer(replace ? QMessageBox::Yes : QMessageBox::No);
+        answerSaveDialog(path);
+        QTimer cancelTheDialogShownAgain;
+        connect(&cancelTheDialogShownAgain, &QTimer::timeout, [&] {
+            if (answerer.seen.isEmpty()) return;
+            cancelTheDialogShownAgain.stop();
+            answerSaveDialog(QString());
+        });
+        if (!replace) cancelTheDialogShownAgain.start(5);
+
+        QCOMPARE(dialog.ask(&parent), replace ? path : QString());
+        QCOMPARE(answerer.texts(), QStringList{"Datoteka \"" + QDir::toNativeSeparators(path) +
+                                               "\" vec postoji. Da li zelite da je zamenite ?"});
+        QCOMPARE(answerer.seen[0].title, QString("Snimanje rezultata proracuna"));
     }
 
     void failedSaveWarnsAndKeepsTheOldFile() {
