@@ -3,8 +3,28 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 namespace ui {
+namespace {
+
+// A text wider than its field would show only its end, and "nedefinisano" in
+// a narrow force field would read "definisano", the opposite. Such a text is
+// written smaller until it fits; a text that fits keeps the field's font.
+void keepTextWhole(QLineEdit* field) {
+    const QFont base = field->font();
+    QObject::connect(field, &QLineEdit::textChanged, field, [field, base](const QString& text) {
+        const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+        const int room = field->width() - 2 * frame - 4;  // the line edit keeps 2 pixels each side
+        QFont font = base;
+        auto tooWide = [&] { return QFontMetrics(font).horizontalAdvance(text) > room; };
+        while (tooWide() && font.pointSizeF() > 6) font.setPointSizeF(font.pointSizeF() - 0.5);
+        if (font != field->font()) field->setFont(font);
+        if (tooWide() && !field->hasFocus()) field->setCursorPosition(0);  // then at least the start shows
+    });
+}
+
+}  // namespace
 
 QGroupBox* addFrame(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font) {
     auto* box = new QGroupBox(caption, parent);
@@ -32,6 +52,7 @@ QLineEdit* addShownField(QWidget* parent, const char* name, QRect geometry, cons
     field->setAlignment(Qt::AlignRight);
     field->setEnabled(false);
     field->setFocusPolicy(Qt::NoFocus);
+    keepTextWhole(field);
     return field;
 }
 
@@ -41,6 +62,7 @@ TypedField* addTypedField(QWidget* parent, const char* name, NumberKind kind, in
     field->setObjectName(name);
     field->setFont(font);
     field->setGeometry(geometry);
+    keepTextWhole(field);
     return field;
 }
 

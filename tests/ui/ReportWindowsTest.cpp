@@ -138,6 +138,12 @@ private slots:
         QVERIFY(!w.findChild<QPushButton*>("cmdProracun")->isEnabled());
         const QString all = rows(w).join('\n') + text(w, "txtNk0") + text(w, "txtBrojKablova");
         QVERIFY2(!all.contains("inf") && !all.contains("nan"), qPrintable(all));
+        // Shown whole: cut to its end, "nedefinisano" would read "definisano".
+        for (const char* name : {"txtNk0", "txtBrojKablova"}) {
+            auto* field = w.findChild<QLineEdit*>(name);
+            QCOMPARE(field->text(), QString("nedefinisano"));
+            QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) < field->width() - 4, name);
+        }
     }
 
     void savingAfterARejectedForceWritesTheLastList() {
