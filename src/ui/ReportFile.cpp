@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include "ui/Messages.h"
@@ -23,6 +24,11 @@ QString SaveDialog::ask(QWidget* parent) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(filter_);
     dialog.setDefaultSuffix(defaultSuffix_);
+    // A name typed without a suffix takes the one of the type chosen: "SVG (*.svg)" gives ".svg".
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const QRegularExpressionMatch suffix = QRegularExpression(R"(\*\.(\w+))").match(filter);
+        if (suffix.hasMatch()) dialog.setDefaultSuffix(suffix.captured(1));
+    });
     // The question about replacing a file is the program's own, in its language.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(lastName_);

@@ -1,7 +1,13 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "ui/DrawingSurface.h"
+#include "ui/ReportFile.h"
 #include "ui/frmMagnelovDijagram.h"
 #include "ui/frmPocetniParametriProracuna.h"
 
@@ -23,6 +29,29 @@ private slots:
 
         const QImage png = QImage::fromData(surface->png(), "PNG");
         QCOMPARE(png.size(), surface->size() * 2);
+    }
+
+    // The user picks the SVG type and types a name without a suffix.
+    void aNameWithoutSuffixTakesTheChosenType() {
+        QTemporaryDir dir;
+        const QString typed = dir.filePath("slika");
+        ui::SaveDialog dialog("Snimanje slike", "Magnelov dijagram", "PNG (*.png);;SVG (*.svg)", "png");
+        QTimer answer;
+        int turns = 0;
+        connect(&answer, &QTimer::timeout, [&] {
+            auto* fileDialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!fileDialog) return;
+            if (++turns == 1) {
+                QTest::keyClick(fileDialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
+                fileDialog->selectFile(typed);
+            } else if (turns > 300 || fileDialog->selectedFiles().value(0).startsWith(typed)) {
+                answer.stop();
+                QMetaObject::invokeMethod(fileDialog, "accept");
+            }
+        });
+        answer.start(5);
+        QWidget parent;
+        QCOMPARE(dialog.ask(&parent), typed + ".svg");
     }
 };
 
