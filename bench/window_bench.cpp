@@ -12,7 +12,9 @@
 
 #include "ui/frmKablovi.h"
 #include "ui/frmKontrolaNapona.h"
+#include "ui/frmMagnelovDijagram.h"
 #include "ui/frmPocetniParametriProracuna.h"
+#include "ui/frmPoprecniPresek.h"
 
 namespace {
 
@@ -63,8 +65,10 @@ int main(int argc, char* argv[]) {
     report("start-up to main window shown", millisecondsSinceProcessStart(), "ms", 150);
 
     const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> windows[] = {
+        {"open Poprecni presek", [&] { return std::make_unique<ui::frmPoprecniPresek>(main.fields(), &main); }},
         {"open Proracun kablova", [&] { return std::make_unique<ui::frmKablovi>(main.fields(), &main); }},
         {"open Kontrola napona", [&] { return std::make_unique<ui::frmKontrolaNapona>(main.fields(), &main); }},
+        {"open Magnelov dijagram", [&] { return std::make_unique<ui::frmMagnelovDijagram>(main.fields(), &main); }},
     };
     for (const auto& [name, make] : windows) {
         QElapsedTimer timer;
