@@ -75,16 +75,7 @@ void frmKablovi::openingComputation() {
     cableCount_->setText(text(core::numberToText(core::cableCount(bounds.minNko, Zk0))));
     fillList(v);
 
-    if (core::allowableStressesExceeded(v, bounds)) {
-        const QString exceeded = "DOPUSTENI NAPONI SU PREKORACENI !";
-        list_->setRowColour(QColor(255, 0, 0));
-        status_->setText(exceeded);
-        status_->setFont(uiFont(9.75, true));
-        setTextColour(status_, QColor(255, 0, 0));
-        force_->setEnabled(false);
-        proracun_->setEnabled(false);
-        setWindowTitle(exceeded);
-    }
+    if (core::allowableStressesExceeded(v, bounds)) showStressesExceeded(this, list_, status_, 9.75, {force_, proracun_});
 }
 
 void frmKablovi::fillList(const core::DesignValues& values) {

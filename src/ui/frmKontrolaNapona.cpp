@@ -70,16 +70,7 @@ void frmKontrolaNapona::openingComputation() {
     force_->setText(text(start.forceText));
     serviceForce_->setText(roundedForce(start.stresses.Nkbes));
     fillList(start.stresses);
-    if (start.exceeded) {
-        const QString exceeded = "DOPUSTENI NAPONI SU PREKORACENI !";
-        list_->setRowColour(QColor(255, 0, 0));
-        setWindowTitle(exceeded);
-        status_->setText(exceeded);
-        status_->setFont(uiFont(8, true));
-        setTextColour(status_, QColor(255, 0, 0));
-        force_->setEnabled(false);
-        proracun_->setEnabled(false);
-    }
+    if (start.exceeded) showStressesExceeded(this, list_, status_, 8, {force_, proracun_});
 }
 
 void frmKontrolaNapona::fillList(const core::EdgeStresses& stresses) {
