@@ -64,7 +64,7 @@ AdoptedCable basProracunKarakteristikaUsvojenogKabla(const CableType& type, doub
 }
 
 AdoptedCableTexts adoptedCableTexts(const AdoptedCable& cable) {
-    return {core::numberToText(cable.Fk), core::numberToText(core::Round(cable.G02, 1)),
+    return {core::numberToText(cable.Fk), core::roundedText(cable.G02, 1),
             core::numberToText(cable.Gk0)};
 }
 

@@ -69,6 +69,6 @@ std::string startingForceText(const ForceBounds& bounds) {
     return numberToText(Round(bounds.minNko, 2) + 0.01);
 }
 
-std::string resetForceText(const ForceBounds& bounds) { return numberToText(Round(bounds.minNko, 2)); }
+std::string resetForceText(const ForceBounds& bounds) { return roundedText(bounds.minNko, 2); }
 
 }  // namespace core

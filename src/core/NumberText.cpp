@@ -185,14 +185,20 @@ double numericValue(std::string_view text) {
     return isNumberText(text) ? parseDecimal(text) : 0.0;
 }
 
-std::string numberToText(double value) {
-    if (!std::isfinite(value)) return std::string(kUndefinedText);
-    if (value == 0.0) return "0";
-    const Decimal d = toDecimal(value);
+namespace {
+
+// The shortest form of a decimal that is not zero: "0.8", "16", "8.5E-05".
+std::string textOf(const Decimal& d) {
+    // The mantissa has 15 digits, the first not 0, so at most 14 trailing zeros:
+    // they go before the digits are written.
+    std::uint64_t significant = d.mantissa;
+    for (size_t zeros : {8, 4, 2, 1}) {
+        const auto power = static_cast<std::uint64_t>(kPowersOfTen[zeros]);
+        if (significant % power == 0) significant /= power;
+    }
     char digits[24];
     const char* first = digits;
-    const char* last = std::to_chars(digits, digits + sizeof digits, d.mantissa).ptr;
-    while (last[-1] == '0') --last;  // the mantissa has 15 digits, the first not 0
+    const char* last = std::to_chars(digits, digits + sizeof digits, significant).ptr;
     const auto count = static_cast<int>(last - first);
 
     // At most a sign, 15 digits, "0.0000" or an exponent: 32 characters hold any of them.
@@ -228,6 +234,14 @@ std::string numberToText(double value) {
     return std::string(text, p);
 }
 
+}  // namespace
+
+std::string numberToText(double value) {
+    if (!std::isfinite(value)) return std::string(kUndefinedText);
+    if (value == 0.0) return "0";
+    return textOf(toDecimal(value));
+}
+
 double Round(double x, int n) {
     if (!std::isfinite(x) || x == 0.0) return x;
     const Decimal d = toDecimal(x);
@@ -257,14 +271,34 @@ std::string formatTwoDecimals(double value) {
     const Scaled r = roundedTo(d, 2, Half::AwayFromZero);
     char digits[24];
     char* end = std::to_chars(digits, digits + sizeof digits, r.units).ptr;
-    std::string units(digits, static_cast<size_t>(end - digits));
-    units.append(static_cast<size_t>(r.zerosBehind), '0');
-    if (units.size() < 3) units.insert(0, 3 - units.size(), '0');  // "0.05" has a zero before the point
-    std::string text = (d.negative && r.units != 0) ? "-" : "";
-    text.append(units, 0, units.size() - 2);
-    text += '.';
-    text.append(units, units.size() - 2, 2);
+    std::string text(digits, static_cast<size_t>(end - digits));
+    text.append(static_cast<size_t>(r.zerosBehind), '0');
+    if (text.size() < 3) text.insert(0, 3 - text.size(), '0');  // "0.05" has a zero before the point
+    text.insert(text.size() - 2, 1, '.');
+    if (d.negative && r.units != 0) text.insert(0, 1, '-');
     return text;
+}
+
+std::string roundedText(double x, int n) {
+    if (!std::isfinite(x) || x == 0.0) return numberToText(x);
+    const Decimal d = toDecimal(x);
+    const Scaled r = roundedTo(d, n, Half::ToEven);
+    if (r.units == 0) return "0";
+    int power = r.zerosBehind - n;
+    if (power < -22 || power > 22) return numberToText(Round(x, n));
+    // At most 15 significant digits: the double Round gives shows as exactly
+    // this decimal again, so the decimal is written straight away.
+    std::uint64_t units = r.units;
+    if (units == kFifteenDigits) {  // 9.995 rounded to 2 places carries into a sixteenth digit
+        units /= 10;
+        ++power;
+    }
+    int digits = 1;
+    while (digits < 15 && units >= static_cast<std::uint64_t>(kPowersOfTen[static_cast<size_t>(digits)])) ++digits;
+    const Decimal rounded{d.negative,
+                          units * static_cast<std::uint64_t>(kPowersOfTen[static_cast<size_t>(15 - digits)]),
+                          digits - 1 + power};
+    return textOf(rounded);
 }
 
 }  // namespace core

@@ -42,6 +42,6 @@ SectionProperties computeSectionProperties(const SectionDimensions& s) {
     return p;
 }
 
-std::string displayText(double value) { return numberToText(Round(value, 1)); }
+std::string displayText(double value) { return roundedText(value, 1); }
 
 }  // namespace core

@@ -15,12 +15,19 @@ namespace {
 using core::Field;
 using core::formatTwoDecimals;
 using core::numberToText;
-using core::Round;
+using core::roundedText;
+
+// A literal's length is known without counting.
+template <size_t N>
+std::string_view piece(const char (&literal)[N]) {
+    return {literal, N - 1};
+}
+std::string_view piece(std::string_view text) { return text; }
 
 // One row from its pieces, built in a single allocation.
 template <class... Pieces>
 std::string row(const Pieces&... pieces) {
-    const std::string_view views[] = {std::string_view(pieces)...};
+    const std::string_view views[] = {piece(pieces)...};
     size_t size = 0;
     for (std::string_view v : views) size += v.size();
     std::string text;
@@ -30,7 +37,7 @@ std::string row(const Pieces&... pieces) {
 }
 
 std::string conditionRow(const char* condition, double q, const char* relation) {
-    return row(condition, numberToText(Round(q, 12)), relation, numberToText(Round(1 / q, 2)), " [kN]");
+    return row(condition, roundedText(q, 12), relation, roundedText(1 / q, 2), " [kN]");
 }
 
 // The window proposes no force when no lower limit is finite; then there is no
@@ -70,7 +77,7 @@ std::vector<std::string> cableRows(const core::MainFields& fields, const core::D
         "Karakteristike jednog kabla",
         row("Fk= ", fields.text(Field::Fk), " [cm2]"),
         row("Gko= ", fields.text(Field::Gk0), " [MPa]"),
-        row("Zko= ", numberToText(Round(Zk0, 2)), " [kN]"),
+        row("Zko= ", roundedText(Zk0, 2), " [kN]"),
         "",
         "Pocetna sila prethodnog naprezanja",
         row("Nko= ", force, " [kN]"),
@@ -94,7 +101,7 @@ std::vector<std::string> cableRows(const core::MainFields& fields, const core::D
 }
 
 std::vector<StressRow> stressRows(const core::MainFields& fields, const core::EdgeStresses& s) {
-    auto stress = [](const char* name, double value) { return row(name, numberToText(Round(value, 2)), " [MPa]"); };
+    auto stress = [](const char* name, double value) { return row(name, roundedText(value, 2), " [MPa]"); };
     auto negated = [&](Field f) { return numberToText(-core::numericValue(fields.text(f))); };
     StressRow rows[] = {
         {stress("Gb1,0=", s.Gb1_0), row("<= ", fields.text(Field::Gbd0), " [MPa] = Gbd,o")},
@@ -107,7 +114,7 @@ std::vector<StressRow> stressRows(const core::MainFields& fields, const core::Ed
 }
 
 std::string forceLimitsMessage(const core::ForceBounds& f) {
-    auto limit = [](double N) { return numberToText(Round(N, 2)); };
+    auto limit = [](double N) { return roundedText(N, 2); };
     return "Granice sile prethodnog naprezanja:\r\n"
            "1) Nk0<= " + limit(f.N1) + " [kN]\r\n"
            "2) Nk0<= " + limit(f.N2) + " [kN]\r\n"

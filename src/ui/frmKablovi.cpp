@@ -71,7 +71,7 @@ void frmKablovi::openingComputation() {
     const double Zk0 = core::Zk0(v.cable.Fk, v.cable.Gk0);
     eccentricity_->setText(text(fields_.text(Field::Ek)));
     force_->setText(text(core::startingForceText(bounds)));
-    cableForce_->setText(text(core::numberToText(core::Round(Zk0, 2))));
+    cableForce_->setText(text(core::roundedText(Zk0, 2)));
     cableCount_->setText(text(core::numberToText(core::cableCount(bounds.minNko, Zk0))));
     fillList(v);
 
@@ -89,7 +89,7 @@ void frmKablovi::fillList(const core::DesignValues& values) {
 void frmKablovi::adoptTypedForce() {
     const core::DesignValues v = core::readDesignValues(fields_);
     const core::CableForceAdoption a = core::adoptCableForce(v, force_->text().toStdString());
-    cableForce_->setText(text(core::numberToText(core::Round(a.Zk0, 2))));
+    cableForce_->setText(text(core::roundedText(a.Zk0, 2)));
     if (a.check != core::Nk0Check::Admissible) {
         showWarning(this, "Vrednost Nko izlazi van dozvoljenih granica !");
         force_->setText(text(a.resetText));

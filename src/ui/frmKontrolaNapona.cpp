@@ -20,7 +20,7 @@ namespace {
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-QString roundedForce(double N) { return text(core::numberToText(core::Round(N, 2))); }
+QString roundedForce(double N) { return text(core::roundedText(N, 2)); }
 
 }  // namespace
 

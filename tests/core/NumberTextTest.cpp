@@ -166,4 +166,18 @@ TEST(NumericValue, ReadsEveryDecimalAsTheCLibraryDoes) {
     }
 }
 
+TEST(RoundedText, IsTheTextOfTheRoundedValue) {
+    for (double v : {0.125, 2.675, 9.995, 99.995, -0.004, -1.7999999999999983, 2477.045, 1e-30, 123456789012345.6}) {
+        for (int n : {0, 1, 2, 12}) EXPECT_EQ(roundedText(v, n), numberToText(Round(v, n))) << v << " " << n;
+    }
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    for (int exponent = -14; exponent <= 17; ++exponent) {
+        for (int i = 0; i < 500; ++i) {
+            const double v = mantissa(random) * std::pow(10.0, exponent);
+            for (int n : {0, 1, 2, 12}) ASSERT_EQ(roundedText(v, n), numberToText(Round(v, n))) << v << " " << n;
+        }
+    }
+}
+
 }  // namespace
