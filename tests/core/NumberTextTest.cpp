@@ -75,6 +75,10 @@ TEST(FormatTwoDecimals, SendsHalvesAwayFromZero) {
         {"negative", -1.7999999999999983, "-1.80"},
         {"below one", 0.5, "0.50"},
         {"carry into a new digit", 99.996, "100.00"},
+        {"hundredths only", 0.05, "0.05"},
+        {"tenths", -0.25, "-0.25"},
+        {"beyond 10^13", 12345678901234.5, "12345678901234.50"},
+        {"beyond 10^15", 1.5e16, "15000000000000000.00"},
         {"undefined", std::numeric_limits<double>::infinity(), "nedefinisano"},
     };
     for (const auto& c : cases) EXPECT_EQ(formatTwoDecimals(c.value), c.text) << c.name;
@@ -176,6 +180,33 @@ TEST(RoundedText, IsTheTextOfTheRoundedValue) {
         for (int i = 0; i < 500; ++i) {
             const double v = mantissa(random) * std::pow(10.0, exponent);
             for (int n : {0, 1, 2, 12}) ASSERT_EQ(roundedText(v, n), numberToText(Round(v, n))) << v << " " << n;
+        }
+    }
+}
+
+TEST(FormatTwoDecimals, AgreesWithTheCLibraryAwayFromHalves) {
+    // C rounds the shown decimal to two places as this program does, except
+    // for an exact half, which the cases above cover.
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    for (int exponent = -4; exponent <= 12; ++exponent) {
+        for (int i = 0; i < 1000; ++i) {
+            const double v = mantissa(random) * std::pow(10.0, exponent);
+            char shown[40];
+            std::snprintf(shown, sizeof shown, "%.14e", v);
+            const double decimal = std::strtod(shown, nullptr);
+            char expected[64];
+            std::snprintf(expected, sizeof expected, "%.2f", decimal);
+            if (std::string(expected) == "-0.00") std::snprintf(expected, sizeof expected, "0.00");
+            // A half: the shown digit of the thousandths is 5 with only zeros behind it.
+            const std::string text = shown;
+            const std::string digits = text.substr(text[0] == '-' ? 1 : 0, 16).erase(1, 1);
+            const int thousandths = std::atoi(text.c_str() + text.find('e') + 1) + 3;
+            if (thousandths >= 0 && thousandths < 15 && digits[thousandths] == '5' &&
+                digits.find_first_not_of('0', thousandths + 1) == std::string::npos) {
+                continue;
+            }
+            ASSERT_EQ(formatTwoDecimals(v), expected) << shown;
         }
     }
 }
