@@ -6,9 +6,10 @@
 
 namespace core {
 
-EdgeStresses computeEdgeStresses(const DesignValues& v, double Nk0, MeanStress mean) {
-    const SectionProperties p = computeSectionProperties(v.section);
-    const WorkingSection w = workingSection(p, v.cable.ek);
+namespace {
+
+EdgeStresses edgeStresses(const DesignValues& v, const SectionProperties& p, const WorkingSection& w, double Nk0,
+                          MeanStress mean) {
     const double Mmin = v.Mg;
     const double Mmax = v.Ms + (v.Mg + v.Mp);
     const double ek = v.cable.ek;
@@ -30,6 +31,13 @@ EdgeStresses computeEdgeStresses(const DesignValues& v, double Nk0, MeanStress m
     return s;
 }
 
+}  // namespace
+
+EdgeStresses computeEdgeStresses(const DesignValues& v, double Nk0, MeanStress mean) {
+    const SectionProperties p = computeSectionProperties(v.section);
+    return edgeStresses(v, p, workingSection(p, v.cable.ek), Nk0, mean);
+}
+
 bool edgeStressesExceeded(const EdgeStresses& s, const AllowableStresses& g) {
     for (double stress : {s.Gb1_0, s.Gb2_0, s.Gb1_bes, s.Gb2_bes}) {
         if (!std::isfinite(stress)) return true;
@@ -41,7 +49,7 @@ StartingStressCheck startingStressCheck(const DesignValues& v) {
     const ForceBounds bounds = computeForceBounds(v);
     StartingStressCheck c;
     c.forceText = startingForceText(bounds);
-    c.stresses = computeEdgeStresses(v, bounds.minNko);
+    c.stresses = edgeStresses(v, bounds.section, bounds.working, bounds.minNko, MeanStress::TimesTenToFour);
     // As allowableStressesExceeded, from the stresses at minNko just computed.
     c.exceeded = !isDefinedLimit(bounds.minNko) || edgeStressesExceeded(c.stresses, v.allowable);
     return c;
@@ -56,7 +64,7 @@ StressRecheck recheckStresses(const DesignValues& v, std::string_view forceText)
         r.resetText = resetForceText(bounds);
         return r;
     }
-    r.stresses = computeEdgeStresses(v, Nk0, MeanStress::OverSquareMetres);
+    r.stresses = edgeStresses(v, bounds.section, bounds.working, Nk0, MeanStress::OverSquareMetres);
     return r;
 }
 
