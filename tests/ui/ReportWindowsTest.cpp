@@ -242,23 +242,30 @@ private slots:
         QCOMPARE(answerer.seen[0].title, QString("Snimanje rezultata proracuna"));
     }
 
+    void failedSaveWarnsAndKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("missing folder") << "nema";
+        QTest::newRow("a file where the folder should be") << "old.txt";
+    }
+
     void failedSaveWarnsAndKeepsTheOldFile() {
+        QFETCH(QString, folder);
         QTemporaryDir dir;
-        const QString blocker = dir.filePath("not-a-folder");
-        QFile f(blocker);
+        const QString old = dir.filePath("old.txt");
+        QFile f(old);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("old");
         f.close();
         MessageBoxAnswerer answerer;
         QWidget parent;
-        QVERIFY(!ui::writeFileSafely(&parent, blocker + "/report.txt", "new"));
+        QVERIFY(!ui::writeFileSafely(&parent, dir.filePath(folder) + "/report.txt", "new"));
         QCOMPARE(answerer.seen.size(), 1);
         QCOMPARE(answerer.seen[0].title, QString("Upozorenje !"));
         QVERIFY(answerer.seen[0].text.contains("report.txt"));
-        QCOMPARE(readFile(blocker), QByteArray("old"));
+        QCOMPARE(readFile(old), QByteArray("old"));
 
-        QVERIFY(ui::writeFileSafely(&parent, blocker, "new"));  // replaced only when complete
-        QCOMPARE(readFile(blocker), QByteArray("new"));
+        QVERIFY(ui::writeFileSafely(&parent, old, "new"));  // replaced only when complete
+        QCOMPARE(readFile(old), QByteArray("new"));
     }
 };
 
