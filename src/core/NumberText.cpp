@@ -67,7 +67,7 @@ std::uint64_t scaledAndRounded(std::uint64_t m, int shift, int k) {
 Decimal toDecimal(double x) {
     const auto bits = std::bit_cast<std::uint64_t>(x);
     const int biased = static_cast<int>((bits >> 52) & 0x7ff);
-    const int shift = 1075 - biased;                   // |x| = m * 2^-shift
+    const int shift = 1075 - biased;  // |x| = m * 2^-shift
     // floor(log10(2^(52 - shift))): the decimal exponent e or e - 1.
     const int estimate = ((52 - shift) * 78913) >> 18;
     if (biased == 0 || estimate < -8 || estimate > 13) return toDecimalByLibrary(x);
@@ -284,15 +284,11 @@ std::string roundedText(double x, int n) {
     const Decimal d = toDecimal(x);
     const Scaled r = roundedTo(d, n, Half::ToEven);
     if (r.units == 0) return "0";
-    int power = r.zerosBehind - n;
+    const int power = r.zerosBehind - n;
     if (power < -22 || power > 22) return numberToText(Round(x, n));
-    // At most 15 significant digits: the double Round gives shows as exactly
-    // this decimal again, so the decimal is written straight away.
-    std::uint64_t units = r.units;
-    if (units == kFifteenDigits) {  // 9.995 rounded to 2 places carries into a sixteenth digit
-        units /= 10;
-        ++power;
-    }
+    // The rounded decimal has at most 15 significant digits, so the double
+    // Round gives shows as exactly this decimal again: it is written straight away.
+    const std::uint64_t units = r.units;
     int digits = 1;
     while (digits < 15 && units >= static_cast<std::uint64_t>(kPowersOfTen[static_cast<size_t>(digits)])) ++digits;
     const Decimal rounded{d.negative,
