@@ -36,7 +36,7 @@ QString SaveDialog::ask(QWidget* parent) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
         const QString path = dialog.selectedFiles().first();
         if (QFileInfo(path).fileName().isEmpty()) return {};
-        // No goes back to the dialog for another name, as Enter does by default.
+        // No, which Enter answers too, goes back to the dialog for another name.
         if (QFileInfo::exists(path) &&
             !askYesNo(parent, title_,
                       QStringLiteral("Datoteka \"%1\" vec postoji. Da li zelite da je zamenite ?")

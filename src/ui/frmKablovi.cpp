@@ -75,7 +75,9 @@ void frmKablovi::openingComputation() {
     cableCount_->setText(text(core::numberToText(core::cableCount(bounds.minNko, Zk0))));
     fillList(v);
 
-    if (core::allowableStressesExceeded(v, bounds)) showStressesExceeded(this, list_, status_, 9.75, {force_, proracun_});
+    if (core::allowableStressesExceeded(v, bounds)) {
+        showStressesExceeded(this, list_, status_, 9.75, {force_, proracun_});
+    }
 }
 
 void frmKablovi::fillList(const core::DesignValues& values) {
