@@ -246,6 +246,7 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::newRow("missing folder") << "nema";
         QTest::newRow("a file where the folder should be") << "old.txt";
+        QTest::newRow("read-only location, for root too") << "/proc";
     }
 
     void failedSaveWarnsAndKeepsTheOldFile() {
@@ -258,7 +259,7 @@ private slots:
         f.close();
         MessageBoxAnswerer answerer;
         QWidget parent;
-        QVERIFY(!ui::writeFileSafely(&parent, dir.filePath(folder) + "/report.txt", "new"));
+        QVERIFY(!ui::writeFileSafely(&parent, QDir(dir.path()).filePath(folder) + "/report.txt", "new"));
         QCOMPARE(answerer.seen.size(), 1);
         QCOMPARE(answerer.seen[0].title, QString("Upozorenje !"));
         QVERIFY(answerer.seen[0].text.contains("report.txt"));
