@@ -14,7 +14,7 @@ void fullEvaluation(benchmark::State& state) {
     for (auto _ : state) {
         const core::DesignValues v = core::readDesignValues(fields);
         const core::StartingStressCheck start = core::startingStressCheck(v);
-        auto cable = reports::cableRows(fields, v, start.forceText);
+        auto cable = reports::cableRows(fields, v, start.bounds, start.forceText);
         auto stress = reports::stressRows(fields, start.stresses);
         benchmark::DoNotOptimize(cable);
         benchmark::DoNotOptimize(stress);

@@ -49,10 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const core::DesignValues v = core::readDesignValues(fields);
     const core::StartingStressCheck start = core::startingStressCheck(v);
-    const auto cable = reports::cableRows(fields, v, start.forceText);
+    const auto cable = reports::cableRows(fields, v, start.bounds, start.forceText);
     FUZZ_REQUIRE(cable.size() == reports::kCableRowCount);
     for (const std::string& row : cable) checkText(row);
-    for (const std::string& row : reports::cableRows(fields, v, force)) checkText(row);
+    for (const std::string& row : reports::cableRows(fields, v, start.bounds, force)) checkText(row);
 
     const core::StressRecheck recheck = core::recheckStresses(v, force);
     const auto stress = reports::stressRows(fields, recheck.check == core::Nk0Check::Admissible ? recheck.stresses

@@ -46,8 +46,9 @@ bool edgeStressesExceeded(const EdgeStresses& s, const AllowableStresses& g) {
 }
 
 StartingStressCheck startingStressCheck(const DesignValues& v) {
-    const ForceBounds bounds = computeForceBounds(v);
     StartingStressCheck c;
+    c.bounds = computeForceBounds(v);
+    const ForceBounds& bounds = c.bounds;
     c.forceText = startingForceText(bounds);
     c.stresses = edgeStresses(v, bounds.section, bounds.working, bounds.minNko, MeanStress::TimesTenToFour);
     // As allowableStressesExceeded, from the stresses at minNko just computed.

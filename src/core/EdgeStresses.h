@@ -32,6 +32,7 @@ EdgeStresses computeEdgeStresses(const DesignValues& v, double Nk0,
 bool edgeStressesExceeded(const EdgeStresses& s, const AllowableStresses& allowable);
 
 struct StartingStressCheck {
+    ForceBounds bounds;
     std::string forceText;  // Round(minNko, 2) + 0.01
     EdgeStresses stresses;  // at the unrounded minNko
     bool exceeded = false;

@@ -50,8 +50,7 @@ double forceValue(const std::string& forceText) {
 }  // namespace
 
 std::vector<std::string> cableRows(const core::MainFields& fields, const core::DesignValues& v,
-                                   std::string_view forceText) {
-    const core::ForceBounds f = core::computeForceBounds(v);
+                                   const core::ForceBounds& f, std::string_view forceText) {
     const core::SectionProperties& p = f.section;
     const core::WorkingSection& w = f.working;
     const double Zk0 = core::Zk0(v.cable.Fk, v.cable.Gk0);

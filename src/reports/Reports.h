@@ -16,10 +16,10 @@ inline constexpr int kCableRowCount = 36;
 inline constexpr int kStressRowCount = 4;
 
 // The 36 rows of "Proracun kablova" for the force text of the window's
-// force field; the m, ek, Fk and Gko rows copy the main window's texts,
-// the values are those read from the same texts.
+// force field; the m, ek, Fk and Gko rows copy the main window's texts, the
+// values are those read from the same texts and the bounds those worked out for them.
 std::vector<std::string> cableRows(const core::MainFields& fields, const core::DesignValues& values,
-                                   std::string_view forceText);
+                                   const core::ForceBounds& bounds, std::string_view forceText);
 
 struct StressRow {
     std::string stress;     // "Gb1,0=15.28 [MPa]"

@@ -73,16 +73,16 @@ void frmKablovi::openingComputation() {
     force_->setText(text(core::startingForceText(bounds)));
     cableForce_->setText(text(core::roundedText(Zk0, 2)));
     cableCount_->setText(text(core::numberToText(core::cableCount(bounds.minNko, Zk0))));
-    fillList(v);
+    fillList(v, bounds);
 
     if (core::allowableStressesExceeded(v, bounds)) {
         showStressesExceeded(this, list_, status_, 9.75, {force_, proracun_});
     }
 }
 
-void frmKablovi::fillList(const core::DesignValues& values) {
+void frmKablovi::fillList(const core::DesignValues& values, const core::ForceBounds& bounds) {
     QList<QStringList> rows;
-    for (const std::string& row : reports::cableRows(fields_, values, force_->text().toStdString())) {
+    for (const std::string& row : reports::cableRows(fields_, values, bounds, force_->text().toStdString())) {
         rows << QStringList{text(row)};
     }
     list_->setRows(rows);
@@ -100,7 +100,7 @@ void frmKablovi::adoptTypedForce() {
         return;
     }
     cableCount_->setText(text(core::numberToText(a.count)));
-    fillList(v);
+    fillList(v, core::computeForceBounds(v));
 }
 
 void frmKablovi::save() {

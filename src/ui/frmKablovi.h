@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/DesignInput.h"
+#include "core/ForceBounds.h"
 #include "ui/FixedDialog.h"
 #include "ui/ReportFile.h"
 
@@ -27,7 +27,7 @@ private:
     void openingComputation();
     void adoptTypedForce();
     void save();
-    void fillList(const core::DesignValues& values);
+    void fillList(const core::DesignValues& values, const core::ForceBounds& bounds);
 
     core::MainFields& fields_;
     SaveDialog saveDialog_;

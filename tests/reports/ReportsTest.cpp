@@ -12,6 +12,11 @@ using core::Field;
 
 namespace {
 
+std::vector<std::string> cableRowsFor(const FakeFields& fields, std::string_view force) {
+    const core::DesignValues v = core::readDesignValues(fields);
+    return reports::cableRows(fields, v, core::computeForceBounds(v), force);
+}
+
 // CR and LF made visible, so a failure shows where the line ends differ.
 std::string visible(const std::string& text) {
     std::string out;
@@ -62,7 +67,7 @@ TEST(CableReport, StartupDesignFileByteForByte) {
         "Wb2= 145935.69 [cm3]\r\n"
         "Kb1= 39.44 [cm]\r\n"
         "Kb2= 39.44 [cm]\r\n";
-    const auto rows = reports::cableRows(fields, core::readDesignValues(fields), "2477.05");
+    const auto rows = cableRowsFor(fields, "2477.05");
     ASSERT_EQ(rows.size(), 36u);
     EXPECT_EQ(visible(reports::textFile(rows)), visible(expected));
 }
@@ -89,14 +94,14 @@ TEST(CableReport, RowsCopyTextsAndFollowTheForce) {
     for (const auto& c : cases) {
         FakeFields fields;
         for (const auto& [f, t] : c.texts) fields.setText(f, t);
-        EXPECT_EQ(reports::cableRows(fields, core::readDesignValues(fields), c.force)[c.row - 1], c.expected) << c.name;
+        EXPECT_EQ(cableRowsFor(fields, c.force)[c.row - 1], c.expected) << c.name;
     }
 }
 
 TEST(CableReport, ConditionValueBelowOneTenThousandthInExponentForm) {
     FakeFields fields;  // a large force range: the first limit above 10000 kN
     fields.with(Field::Gbd0, "200");
-    const std::string row = reports::cableRows(fields, core::readDesignValues(fields), "1")[5];
+    const std::string row = cableRowsFor(fields, "1")[5];
     EXPECT_NE(row.find("E-05  Nk0<= "), std::string::npos) << row;
 }
 
@@ -111,7 +116,7 @@ TEST(UndefinedLowerLimits, RowsShowNoInfOrNan) {
     const core::DesignValues v = core::readDesignValues(fields);
     const core::ForceBounds bounds = core::computeForceBounds(v);
     const std::string force = core::startingForceText(bounds);
-    const auto rows = reports::cableRows(fields, v, force);
+    const auto rows = reports::cableRows(fields, v, bounds, force);
     EXPECT_EQ(rows[22], "Nko= nedefinisano [kN]");
     EXPECT_EQ(rows[25], "n= nedefinisano [komada]");
     EXPECT_FALSE(showsInfOrNan(reports::textFile(rows))) << reports::textFile(rows);
