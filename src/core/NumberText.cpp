@@ -62,7 +62,7 @@ std::uint64_t scaledAndRounded(std::uint64_t m, int shift, int k) {
     return static_cast<std::uint64_t>(whole) + (up ? 1 : 0);
 }
 
-// Numbers of a design lie between 1e-8 and 1e15; they are converted here
+// Numbers of a design lie between about 1e-8 and 1e14; they are converted here
 // in integer arithmetic, several times faster than the library, to the same digits.
 Decimal toDecimal(double x) {
     const auto bits = std::bit_cast<std::uint64_t>(x);
