@@ -115,6 +115,7 @@ Scaled roundedTo(const Decimal& d, int places, Half half) {
 // digits / 10^decimals: both exact doubles, so one division gives the nearest
 // double, as the library's reading would.
 std::optional<double> exactQuotient(std::string_view text) {
+    if (text.empty()) return std::nullopt;
     const bool negative = text.front() == '-';
     if (negative) text.remove_prefix(1);
     std::uint64_t digits = 0;
@@ -129,6 +130,7 @@ std::optional<double> exactQuotient(std::string_view text) {
         digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
         if (decimals >= 0) ++decimals;
     }
+    if (count == 0) return std::nullopt;
     const double value = static_cast<double>(digits) / kExactPowersOfTen[std::max(decimals, 0)];
     return negative ? -value : value;
 }
@@ -182,6 +184,8 @@ bool isNumberText(std::string_view text) {
 }
 
 double numericValue(std::string_view text) {
+    // A plain decimal needs no grammar check: reading it proves it is one.
+    if (const auto quick = exactQuotient(text)) return *quick;
     return isNumberText(text) ? parseDecimal(text) : 0.0;
 }
 
