@@ -42,7 +42,20 @@ KeyFilterResult FiltarCelogBroja(char typed) { return acceptIf(isDigit(typed) ||
 
 KeyFilterResult FiltarDecimalnogBroja(char typed, std::string_view currentText) {
     const bool pointAllowed = currentText.find('.') == std::string_view::npos;
-    return acceptIf(isDigit(typed) || typed == kBackspace || (typed == '.' && pointAllowed), typed);
+    if (typed == '.' || typed == ',') return acceptIf(pointAllowed, '.');
+    return acceptIf(isDigit(typed) || typed == kBackspace, typed);
+}
+
+std::optional<std::string> textAsTyped(NumberKind kind, int typingLimit, std::string_view text) {
+    if (text.size() > static_cast<std::size_t>(typingLimit)) return std::nullopt;
+    std::string typed;
+    for (char c : text) {
+        if (c == kBackspace) return std::nullopt;
+        const KeyFilterResult r = kind == NumberKind::Whole ? FiltarCelogBroja(c) : FiltarDecimalnogBroja(c, typed);
+        if (!r.accepted) return std::nullopt;
+        typed += *r.accepted;
+    }
+    return typed;
 }
 
 bool KontrolaDimenzija(MainFields& f) {

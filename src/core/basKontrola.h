@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/DesignInput.h"
@@ -21,8 +22,18 @@ struct KeyFilterResult {
 // Digits and backspace.
 KeyFilterResult FiltarCelogBroja(char typed);
 
-// Digits, backspace, and a point while the text holds none.
+// Digits, backspace, and a point while the text holds none. A comma is taken
+// as the point: the decimal key of the numeric pad types one on some keyboards.
 KeyFilterResult FiltarDecimalnogBroja(char typed, std::string_view currentText);
+
+// Whole-number fields take digits; decimal fields also one point.
+enum class NumberKind { Whole, Decimal };
+
+// The text that typing `text` character by character into an empty field of
+// this kind would leave there (commas become points), or nothing when the key
+// filter would refuse a character or the text is longer than the typing limit.
+// A pasted text is taken only when typing could have produced it.
+std::optional<std::string> textAsTyped(NumberKind kind, int typingLimit, std::string_view text);
 
 bool KontrolaDimenzija(MainFields& f);
 bool KontrolaPopunjenosti(MainFields& f);

@@ -94,13 +94,14 @@ bool TypedField::event(QEvent* e) {
     return QLineEdit::event(e);
 }
 
-bool TypedField::admits(QChar typed) const {
-    if (typed.unicode() > 127) return false;
+std::optional<QChar> TypedField::accepted(QChar typed) const {
+    if (typed.unicode() > 127) return std::nullopt;
     const char c = static_cast<char>(typed.unicode());
     const core::KeyFilterResult r = kind_ == NumberKind::Whole
                                         ? core::FiltarCelogBroja(c)
                                         : core::FiltarDecimalnogBroja(c, text().toStdString());
-    return r.accepted.has_value();
+    if (!r.accepted) return std::nullopt;
+    return QChar(*r.accepted);
 }
 
 void TypedField::keyPressEvent(QKeyEvent* e) {
@@ -122,7 +123,8 @@ void TypedField::keyPressEvent(QKeyEvent* e) {
         return;
     }
     e->accept();  // no typed key reaches the window: Enter and Escape press no button
-    if (!admits(typed)) {
+    const std::optional<QChar> character = accepted(typed);
+    if (!character) {
         beep();
         return;
     }
@@ -133,7 +135,7 @@ void TypedField::keyPressEvent(QKeyEvent* e) {
     if (typed == QChar(core::kBackspace)) {
         backspace();
     } else {
-        insert(QString(typed));
+        insert(QString(*character));
     }
 }
 

@@ -2,6 +2,10 @@
 
 #include <QLineEdit>
 
+#include <optional>
+
+#include "core/basKontrola.h"
+
 // A text field the user types numbers into. Every typed character passes the
 // key filter (refused ones beep), the typing limit bounds typing only (a
 // longer text the program writes is shown whole), receiving the focus selects
@@ -9,7 +13,7 @@
 
 namespace ui {
 
-enum class NumberKind { Whole, Decimal };
+using NumberKind = core::NumberKind;
 
 class TypedField : public QLineEdit {
     Q_OBJECT
@@ -27,7 +31,8 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    bool admits(QChar typed) const;
+    // The character the key filter puts in the field for a typed one, if any.
+    std::optional<QChar> accepted(QChar typed) const;
 
     NumberKind kind_;
     int typingLimit_;
