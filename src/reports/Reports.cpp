@@ -55,6 +55,7 @@ std::vector<std::string> cableRows(const core::MainFields& fields, const core::D
     const core::WorkingSection& w = f.working;
     const double Zk0 = core::Zk0(v.cable.Fk, v.cable.Gk0);
     const std::string force(forceText);
+    std::vector<std::string> conditions = conditionRows(f);
 
     std::string rows[] = {
         "Staticki uticaji",
@@ -62,10 +63,10 @@ std::vector<std::string> cableRows(const core::MainFields& fields, const core::D
         row("Mmax= ", formatTwoDecimals(f.Mmax), " [kNm]"),
         "",
         "Granice pocetne sile prethodnog naprezanja",
-        conditionRow("1/Nk0>=(ek+kb2)/(minM+Wb1*Gbd0)= ", f.q1, "  Nk0<= "),
-        conditionRow("1/Nk0>=(ek-kb1)/(minM+Wb2*Gbz0)= ", f.q2, "  Nk0<= "),
-        conditionRow("1/Nk0<=m*[(ek+kb2)/(maxM-Wb1*Gbzbes)]= ", f.q3, "  Nk0>= "),
-        conditionRow("1/Nk0<=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= ", f.q4, "  Nk0>= "),
+        std::move(conditions[0]),
+        std::move(conditions[1]),
+        std::move(conditions[2]),
+        std::move(conditions[3]),
         "",
         "Koeficijent efikasnosti prethodnog naprezanja",
         row("m= ", fields.text(Field::M)),
@@ -97,6 +98,15 @@ std::vector<std::string> cableRows(const core::MainFields& fields, const core::D
     static_assert(std::extent_v<decltype(rows)> == kCableRowCount);
     // Moved, not copied, into the list.
     return {std::make_move_iterator(std::begin(rows)), std::make_move_iterator(std::end(rows))};
+}
+
+std::vector<std::string> conditionRows(const core::ForceBounds& f) {
+    return {
+        conditionRow("1/Nk0>=(ek+kb2)/(minM+Wb1*Gbd0)= ", f.q1, "  Nk0<= "),
+        conditionRow("1/Nk0>=(ek-kb1)/(minM+Wb2*Gbz0)= ", f.q2, "  Nk0<= "),
+        conditionRow("1/Nk0<=m*[(ek+kb2)/(maxM-Wb1*Gbzbes)]= ", f.q3, "  Nk0>= "),
+        conditionRow("1/Nk0<=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= ", f.q4, "  Nk0>= "),
+    };
 }
 
 std::vector<StressRow> stressRows(const core::MainFields& fields, const core::EdgeStresses& s) {

@@ -21,6 +21,10 @@ inline constexpr int kStressRowCount = 4;
 std::vector<std::string> cableRows(const core::MainFields& fields, const core::DesignValues& values,
                                    const core::ForceBounds& bounds, std::string_view forceText);
 
+// Rows 6 to 9 of the cable report: the four conditions with their values
+// and force limits.
+std::vector<std::string> conditionRows(const core::ForceBounds& bounds);
+
 struct StressRow {
     std::string stress;     // "Gb1,0=15.28 [MPa]"
     std::string allowable;  // "<= 19.5 [MPa] = Gbd,o"

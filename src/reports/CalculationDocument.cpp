@@ -1,0 +1,294 @@
+#include "reports/CalculationDocument.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "core/CableCount.h"
+#include "core/EdgeStresses.h"
+#include "core/ForceBounds.h"
+#include "core/NumberText.h"
+#include "drawing/CrossSectionDrawing.h"
+#include "drawing/MagnelDiagram.h"
+#include "reports/Reports.h"
+
+namespace reports {
+namespace {
+
+using core::Field;
+using core::formatTwoDecimals;
+using core::numberToText;
+using core::roundedText;
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+std::string force(double N) { return roundedText(N, 2); }
+
+// A working value put into a condition, to six significant digits: enough to
+// follow the arithmetic by hand without the fifteen digits of the computation.
+std::string significant(double x) {
+    if (!std::isfinite(x) || x == 0) return numberToText(x);
+    const int places = 5 - static_cast<int>(std::floor(std::log10(std::fabs(x))));
+    return roundedText(x, std::max(places, 0));
+}
+
+// A whole number of cables counted as a double, so that no design overflows it.
+std::string count(double n) { return numberToText(n); }
+
+// The whole numbers of cables whose force is admissible, first to last; the
+// last is infinite when no condition limits the force from above.
+struct CableRange {
+    double first = 0;
+    double last = 0;
+};
+
+// Everything the sections write, worked out once.
+struct Design {
+    core::DesignValues v;
+    core::ForceBounds bounds;
+    double upper = kInfinity;  // smallest upper limit
+    bool rangeHolds = false;   // some force satisfies all four conditions
+    double Zk0 = 0;
+    std::optional<double> cables;  // the adopted whole number, when there is one
+    double cableForce = 0;         // cables x Zk0
+    core::Nk0Check cableCheck = core::Nk0Check::Admissible;
+    std::optional<CableRange> admissibleCables;
+    core::EdgeStresses stresses;      // at cableForce
+    std::array<bool, 4> exceeded{};  // Gb1_0, Gb2_0, Gb1_bes, Gb2_bes
+};
+
+double smallestUpperLimit(const core::ForceBounds& b) {
+    double upper = kInfinity;
+    for (double N : {b.N1, b.N2}) {
+        if (core::isDefinedLimit(N)) upper = std::min(upper, N);
+    }
+    return upper;
+}
+
+std::array<bool, 4> exceededStresses(const core::EdgeStresses& s, const core::AllowableStresses& g) {
+    return {s.Gb1_0 > g.Gbd0, s.Gb2_0 < -g.Gbz0, s.Gb1_bes < -g.Gbzbes, s.Gb2_bes > g.Gbdbes};
+}
+
+// The smallest whole number of cables not below the lower limits: the
+// required number rounded up, checked by the same verdict as a typed force so
+// that the last bits of the quotient cannot leave it one cable short.
+std::optional<double> adoptedCables(const core::ForceBounds& b, double Zk0) {
+    if (!(Zk0 > 0) || !std::isfinite(b.minNko)) return std::nullopt;
+    double n = std::max(1.0, std::ceil(b.minNko / Zk0));
+    if (!std::isfinite(n)) return std::nullopt;
+    if (core::checkAdmissibleNk0(b, n * Zk0) == core::Nk0Check::BelowLowerLimit) n += 1;
+    return n;
+}
+
+std::optional<CableRange> admissibleCableRange(const Design& d) {
+    if (!d.cables || d.cableCheck != core::Nk0Check::Admissible) return std::nullopt;
+    if (!std::isfinite(d.upper)) return CableRange{*d.cables, kInfinity};
+    double last = std::floor(d.upper / d.Zk0);
+    if (core::checkAdmissibleNk0(d.bounds, last * d.Zk0) == core::Nk0Check::AboveUpperLimit) last -= 1;
+    return CableRange{*d.cables, std::max(last, *d.cables)};
+}
+
+Design workOut(const core::MainFields& fields) {
+    Design d;
+    d.v = core::readDesignValues(fields);
+    d.bounds = core::computeForceBounds(d.v);
+    d.upper = smallestUpperLimit(d.bounds);
+    d.rangeHolds = std::isfinite(d.bounds.minNko) && d.bounds.minNko <= d.upper;
+    d.Zk0 = core::Zk0(d.v.cable.Fk, d.v.cable.Gk0);
+    d.cables = adoptedCables(d.bounds, d.Zk0);
+    if (d.cables) {
+        d.cableForce = *d.cables * d.Zk0;
+        d.cableCheck = core::checkAdmissibleNk0(d.bounds, d.cableForce);
+        d.stresses = core::computeEdgeStresses(d.v, d.cableForce, core::MeanStress::OverSquareMetres);
+        d.exceeded = exceededStresses(d.stresses, d.v.allowable);
+    }
+    d.admissibleCables = admissibleCableRange(d);
+    return d;
+}
+
+Section inputSection(const core::MainFields& f) {
+    auto cells = [&](const char* label, Field field, const char* unit) -> std::vector<std::string> {
+        return {label, f.text(field), unit};
+    };
+    auto row = [](std::vector<std::string> a, std::vector<std::string> b, std::vector<std::string> c) {
+        a.insert(a.end(), b.begin(), b.end());
+        a.insert(a.end(), c.begin(), c.end());
+        return a;
+    };
+    const std::vector<std::string> none{"", "", ""};
+    Table t;
+    t.rows = {
+        row(cells("b=", Field::B, "[cm]"), cells("Mg=", Field::Mg, "[kNm]"), cells("Gbdo=", Field::Gbd0, "[MPa]")),
+        row(cells("b1=", Field::B1, "[cm]"), cells("Mp=", Field::Mp, "[kNm]"), cells("Gbzo=", Field::Gbz0, "[MPa]")),
+        row(cells("b2=", Field::B2, "[cm]"), cells("Ms=", Field::Ms, "[kNm]"),
+            cells("Gbdbes=", Field::Gbdbes, "[MPa]")),
+        row(cells("d1=", Field::D1, "[cm]"), cells("m=", Field::M, ""), cells("Gbzbes=", Field::Gbzbes, "[MPa]")),
+        row(cells("d2=", Field::D2, "[cm]"), cells("Fk=", Field::Fk, "[cm2]"), cells("ek=", Field::Ek, "[cm]")),
+        row(cells("d3=", Field::D3, "[cm]"), cells("Gko=", Field::Gk0, "[MPa]"), none),
+    };
+    return {"1. Ulazni podaci", {std::move(t)}};
+}
+
+// The values the cable report lists, written as it writes them.
+Section sectionPropertiesSection(const Design& d) {
+    const core::SectionProperties& p = d.bounds.section;
+    const core::WorkingSection& w = d.bounds.working;
+    Table t;
+    t.rows = {
+        {"A=", formatTwoDecimals(p.A), "[cm2]"},         {"yb1=", formatTwoDecimals(p.yb1), "[cm]"},
+        {"yb2=", formatTwoDecimals(p.yb2), "[cm]"},      {"Ib=", formatTwoDecimals(p.Ib), "[cm4]"},
+        {"Wb1=", formatTwoDecimals(w.Wb1 * 1e6), "[cm3]"}, {"Wb2=", formatTwoDecimals(w.Wb2 * 1e6), "[cm3]"},
+        {"kb1=", formatTwoDecimals(w.kb1 * 1e2), "[cm]"},  {"kb2=", formatTwoDecimals(w.kb2 * 1e2), "[cm]"},
+    };
+    Figure figure{drawing::crossSectionDrawing(d.v), 5000, 5000};
+    return {"2. Geometrijske karakteristike preseka", {TableBesideFigure{std::move(t), std::move(figure)}}};
+}
+
+// Each condition once more with the numbers put in, in the units of the
+// computation (m, m3, kNm, MPa), its value and its force limit.
+std::vector<std::string> substitutedConditions(const Design& d) {
+    const core::WorkingSection& w = d.bounds.working;
+    const core::AllowableStresses& g = d.v.allowable;
+    const core::ForceBounds& b = d.bounds;
+    const std::string e = numberToText(w.e);
+    const std::string kb1 = significant(w.kb1);
+    const std::string kb2 = significant(w.kb2);
+    const std::string Wb1 = significant(w.Wb1);
+    const std::string Wb2 = significant(w.Wb2);
+    const std::string Mmin = formatTwoDecimals(b.Mmin);
+    const std::string Mmax = formatTwoDecimals(b.Mmax);
+    const std::string m = numberToText(d.v.m);
+    auto value = [](double q, const char* name, double N) {
+        return "= " + roundedText(q, 12) + " [1/kN]   " + name + "= " + force(N) + " [kN]";
+    };
+    return {
+        "1/Nk0>=(" + e + "+" + kb2 + ")/(" + Mmin + "+" + Wb1 + "*" + numberToText(g.Gbd0) + "*10^3)" +
+            value(b.q1, "N1", b.N1),
+        "1/Nk0>=(" + e + "-" + kb1 + ")/(" + Mmin + "+" + Wb2 + "*" + numberToText(g.Gbz0) + "*10^3)" +
+            value(b.q2, "N2", b.N2),
+        "1/Nk0<=" + m + "*[(" + e + "+" + kb2 + ")/(" + Mmax + "-" + Wb1 + "*" + numberToText(g.Gbzbes) +
+            "*10^3)]" + value(b.q3, "N3", b.N3),
+        "1/Nk0<=" + m + "*[(" + e + "-" + kb1 + ")/(" + Mmax + "-" + Wb2 + "*" + numberToText(g.Gbdbes) +
+            "*10^3)]" + value(b.q4, "N4", b.N4),
+    };
+}
+
+std::string admissibleRangeText(const Design& d) {
+    if (!d.rangeHolds) return "Dopusteni opseg sile: prazan, nijedna sila ne zadovoljava sva cetiri uslova";
+    const std::string lower = force(d.bounds.minNko) + " [kN] <= Nk0";
+    if (!std::isfinite(d.upper)) return "Dopusteni opseg sile: " + lower + " (nema gornje granice)";
+    return "Dopusteni opseg sile: " + lower + " <= " + force(d.upper) + " [kN]";
+}
+
+Section forceBoundsSection(const Design& d) {
+    const core::WorkingSection& w = d.bounds.working;
+    Section s{"3. Granice sile prethodnog naprezanja", {}};
+    s.blocks.push_back(Table{{{"Mmin=", formatTwoDecimals(d.bounds.Mmin), "[kNm]"},
+                              {"Mmax=", formatTwoDecimals(d.bounds.Mmax), "[kNm]"}}});
+    s.blocks.push_back(TextLine{"Vrednosti u uslovima: e= " + numberToText(w.e) + " [m], kb1= " + significant(w.kb1) +
+                                " [m], kb2= " + significant(w.kb2) + " [m], Wb1= " + significant(w.Wb1) +
+                                " [m3], Wb2= " + significant(w.Wb2) + " [m3]"});
+    const std::vector<std::string> rows = conditionRows(d.bounds);
+    const std::vector<std::string> substituted = substitutedConditions(d);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        s.blocks.push_back(TextLine{rows[i]});
+        s.blocks.push_back(TextLine{substituted[i]});
+    }
+    s.blocks.push_back(TextLine{admissibleRangeText(d), true});
+    s.blocks.push_back(Figure{drawing::magnelDiagram(d.v), 7000, 7000});
+    return s;
+}
+
+std::string cableRangeText(const Design& d) {
+    if (!d.admissibleCables) return "nema";
+    const CableRange& r = *d.admissibleCables;
+    if (!std::isfinite(r.last)) return count(r.first) + " i vise";
+    if (r.first == r.last) return count(r.first);
+    return count(r.first) + " do " + count(r.last);
+}
+
+std::string cableForceVerdict(const Design& d) {
+    switch (d.cableCheck) {
+        case core::Nk0Check::Admissible:
+            return "Sila usvojenih kablova je u dopustenom opsegu.";
+        case core::Nk0Check::BelowLowerLimit:
+            return "Sila usvojenih kablova nije dopustena: manja je od donje granice.";
+        case core::Nk0Check::AboveUpperLimit:
+            return "Sila usvojenih kablova nije dopustena: veca je od gornje granice.";
+    }
+    return {};
+}
+
+Section cablesSection(const Design& d) {
+    const std::string undefined(core::kUndefinedText);
+    Table t;
+    t.rows = {
+        {"Pocetna sila u jednom kablu Zko=", roundedText(d.Zk0, 2), "[kN]"},
+        {"Predlozena sila Nko=", core::startingForceText(d.bounds), "[kN]"},
+        {"Potreban broj kablova m=Nk0/Z01=", numberToText(core::cableCount(d.bounds.minNko, d.Zk0)), ""},
+        {"Usvojeni broj kablova n=", d.cables ? count(*d.cables) : undefined, "[komada]"},
+        {"Sila usvojenih kablova Nk0=n*Zko=", d.cables ? force(d.cableForce) : undefined, "[kN]"},
+        {"Dopusteni broj kablova:", cableRangeText(d), ""},
+    };
+    Section s{"4. Kablovi", {std::move(t)}};
+    if (d.cables) s.blocks.push_back(TextLine{cableForceVerdict(d)});
+    return s;
+}
+
+Section stressSection(const core::MainFields& fields, const Design& d) {
+    Section s{"5. Kontrola napona", {}};
+    if (!d.cables) {
+        s.blocks.push_back(TextLine{"Naponi se ne mogu proveriti: broj kablova nije odredjen."});
+        return s;
+    }
+    s.blocks.push_back(TextLine{"Pri sili usvojenih kablova Nk0= " + force(d.cableForce) +
+                                " [kN], Nkbes=m*Nk0= " + force(d.stresses.Nkbes) + " [kN]:"});
+    Table t;
+    const std::vector<StressRow> rows = stressRows(fields, d.stresses);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        t.rows.push_back({rows[i].stress, rows[i].allowable, d.exceeded[i] ? "ne zadovoljava" : "zadovoljava"});
+    }
+    s.blocks.push_back(std::move(t));
+    return s;
+}
+
+std::string conclusion(const Design& d) {
+    if (!d.cables) {
+        if (!(d.Zk0 > 0)) return "Broj kablova se ne moze odrediti: sila u jednom kablu nije veca od nule.";
+        return "Broj kablova se ne moze odrediti: donja granica sile prethodnog naprezanja je nedefinisana.";
+    }
+    if (!d.rangeHolds) {
+        return "Dopusteni opseg sile prethodnog naprezanja je prazan: nijedna sila ne zadovoljava sva cetiri "
+               "uslova, pa se kablovi ne mogu usvojiti. Presek ne zadovoljava.";
+    }
+    const std::string adopted = "Usvojeni broj kablova: " + count(*d.cables) + ", sila Nk0= " +
+                                force(d.cableForce) + " [kN].";
+    if (!d.admissibleCables) {
+        return adopted + " Ova sila je van dopustenog opsega i nijedan ceo broj kablova ove vrste ne daje "
+                         "dopustenu silu. Presek ne zadovoljava.";
+    }
+    if (std::find(d.exceeded.begin(), d.exceeded.end(), true) != d.exceeded.end()) {
+        return adopted + " Dopusteni naponi su prekoraceni. Presek ne zadovoljava.";
+    }
+    return adopted + " Presek zadovoljava sve uslove.";
+}
+
+}  // namespace
+
+CalculationDocument calculationDocument(const core::MainFields& fields, DocumentHeader header) {
+    const Design d = workOut(fields);
+    CalculationDocument doc;
+    doc.header = std::move(header);
+    doc.title = "Proracun prethodno napregnutog preseka";
+    doc.sections.push_back(inputSection(fields));
+    doc.sections.push_back(sectionPropertiesSection(d));
+    doc.sections.push_back(forceBoundsSection(d));
+    doc.sections.push_back(cablesSection(d));
+    doc.sections.push_back(stressSection(fields, d));
+    doc.sections.push_back({"6. Zakljucak", {Paragraph{conclusion(d)}}});
+    return doc;
+}
+
+}  // namespace reports

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/DesignInput.h"
+#include "drawing/Primitives.h"
+
+// The calculation document handed to the checking engineer: every input, the
+// section, the force limits with the numbers put in, the cables, the stress
+// check and the conclusion, as texts the page layout only has to place.
+
+namespace reports {
+
+// The project data of a design; blank when the design does not give them.
+struct ProjectHeader {
+    std::string projekat;
+    std::string element;
+    std::string projektant;
+};
+
+// Printed at the top of every page, with "Strana X od Y" that only the page
+// layout knows.
+struct DocumentHeader {
+    std::string program;  // "prednaprezanje 1.0.0"
+    std::string date;     // "08.12.2026"
+    ProjectHeader project;
+};
+
+// Cells of one row, placed in aligned columns.
+struct Table {
+    std::vector<std::vector<std::string>> rows;
+};
+
+// One line of text, kept on one line ("1/Nk0>=(0.755+0.39442)/(...)= ...").
+struct TextLine {
+    std::string text;
+    bool bold = false;
+};
+
+// Sentences, broken into lines where the page needs it.
+struct Paragraph {
+    std::string text;
+};
+
+// A drawing as the window paints it: width x height twips from the top left.
+struct Figure {
+    drawing::Drawing drawing;
+    double widthTwips = 0;
+    double heightTwips = 0;
+};
+
+// A table beside a figure, the figure on the right.
+struct TableBesideFigure {
+    Table table;
+    Figure figure;
+};
+
+using Block = std::variant<Table, TextLine, Paragraph, Figure, TableBesideFigure>;
+
+struct Section {
+    std::string title;  // "1. Ulazni podaci"
+    std::vector<Block> blocks;
+};
+
+struct CalculationDocument {
+    DocumentHeader header;
+    std::string title;
+    std::vector<Section> sections;
+};
+
+// The document of the design in `fields`, which have passed the checks the
+// cable window opens after.
+CalculationDocument calculationDocument(const core::MainFields& fields, DocumentHeader header);
+
+}  // namespace reports

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "DocumentText.h"
+#include "FakeFields.h"
+#include "drawing/CrossSectionDrawing.h"
+#include "drawing/MagnelDiagram.h"
+
+using core::Field;
+
+namespace {
+
+std::string textOf(const FakeFields& fields) {
+    return documentText(reports::calculationDocument(fields, {"prednaprezanje 1.0.0", "08.12.2026", {}}));
+}
+
+// The last section, the conclusion, without its title.
+std::string conclusionOf(const std::string& text) {
+    const std::string title = "6. Zakljucak\n";
+    return text.substr(text.find(title) + title.size());
+}
+
+bool showsInfOrNan(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
+}
+
+TEST(CalculationDocument, StartupDesignWholeText) {
+    // Hand-checked: Zko = 486.7372 kN, so 6 cables give 2920.4232 kN, inside
+    // 2477.0365 to 2926.73; the stresses at that force are 18.77, -2.98, 0.99
+    // and 11.64 MPa, all within the allowable ones.
+    const std::string expected =
+        "Proracun prethodno napregnutog preseka\n"
+        "1. Ulazni podaci\n"
+        "b= 124 [cm] Mg= 617.51 [kNm] Gbdo= 19.5 [MPa]\n"
+        "b1= 40 [cm] Mp= 1355.19 [kNm] Gbzo= 3 [MPa]\n"
+        "b2= 40 [cm] Ms= 567.71 [kNm] Gbdbes= 16 [MPa]\n"
+        "d1= 23 [cm] m= 0.8 Gbzbes= 1.8 [MPa]\n"
+        "d2= 23 [cm] Fk= 4.618 [cm2] ek= 75.5 [cm]\n"
+        "d3= 15 [cm] Gko= 1054 [MPa]\n"
+        "2. Geometrijske karakteristike preseka\n"
+        "A= 3700.00 [cm2]\n"
+        "yb1= 85.00 [cm]\n"
+        "yb2= 85.00 [cm]\n"
+        "Ib= 12404533.33 [cm4]\n"
+        "Wb1= 145935.69 [cm3]\n"
+        "Wb2= 145935.69 [cm3]\n"
+        "kb1= 39.44 [cm]\n"
+        "kb2= 39.44 [cm]\n"
+        "[slika 5000x5000]\n"
+        "3. Granice sile prethodnog naprezanja\n"
+        "Mmin= 617.51 [kNm]\n"
+        "Mmax= 2540.41 [kNm]\n"
+        "Vrednosti u uslovima: e= 0.755 [m], kb1= 0.394421 [m], kb2= 0.394421 [m], Wb1= 0.145936 [m3], "
+        "Wb2= 0.145936 [m3]\n"
+        "1/Nk0>=(ek+kb2)/(minM+Wb1*Gbd0)= 0.000331890225  Nk0<= 3013.04 [kN]\n"
+        "1/Nk0>=(0.755+0.394421)/(617.51+0.145936*19.5*10^3)= 0.000331890225 [1/kN]   N1= 3013.04 [kN]\n"
+        "1/Nk0>=(ek-kb1)/(minM+Wb2*Gbz0)= 0.000341678573  Nk0<= 2926.73 [kN]\n"
+        "1/Nk0>=(0.755-0.394421)/(617.51+0.145936*3*10^3)= 0.000341678573 [1/kN]   N2= 2926.73 [kN]\n"
+        "1/Nk0<=m*[(ek+kb2)/(maxM-Wb1*Gbzbes)]= 0.000403708222  Nk0>= 2477.04 [kN]\n"
+        "1/Nk0<=0.8*[(0.755+0.394421)/(2540.41-0.145936*1.8*10^3)]= 0.000403708222 [1/kN]   N3= 2477.04 [kN]\n"
+        "1/Nk0<=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= 0.001404131414  Nk0>= 712.18 [kN]\n"
+        "1/Nk0<=0.8*[(0.755-0.394421)/(2540.41-0.145936*16*10^3)]= 0.001404131414 [1/kN]   N4= 712.18 [kN]\n"
+        "Dopusteni opseg sile: 2477.04 [kN] <= Nk0 <= 2926.73 [kN]\n"
+        "[slika 7000x7000]\n"
+        "4. Kablovi\n"
+        "Pocetna sila u jednom kablu Zko= 486.74 [kN]\n"
+        "Predlozena sila Nko= 2477.05 [kN]\n"
+        "Potreban broj kablova m=Nk0/Z01= 5.1\n"
+        "Usvojeni broj kablova n= 6 [komada]\n"
+        "Sila usvojenih kablova Nk0=n*Zko= 2920.42 [kN]\n"
+        "Dopusteni broj kablova: 6\n"
+        "Sila usvojenih kablova je u dopustenom opsegu.\n"
+        "5. Kontrola napona\n"
+        "Pri sili usvojenih kablova Nk0= 2920.42 [kN], Nkbes=m*Nk0= 2336.34 [kN]:\n"
+        "Gb1,0=18.77 [MPa] <= 19.5 [MPa] = Gbd,o zadovoljava\n"
+        "Gb2,0=-2.98 [MPa] >= -3 [MPa] = -Gbz,o zadovoljava\n"
+        "Gb1,bes=0.99 [MPa] >= -1.8 [MPa] = -Gbz,bes zadovoljava\n"
+        "Gb2,bes=11.64 [MPa] <= 16 [MPa] = Gbd,bes zadovoljava\n"
+        "6. Zakljucak\n"
+        "Usvojeni broj kablova: 6, sila Nk0= 2920.42 [kN]. Presek zadovoljava sve uslove.\n";
+    EXPECT_EQ(textOf(FakeFields()), expected);
+}
+
+TEST(CalculationDocument, DrawingsAreTheWindowsOwn) {
+    const FakeFields fields;
+    const reports::CalculationDocument doc = reports::calculationDocument(fields, {});
+    const core::DesignValues v = core::readDesignValues(fields);
+    const auto& beside = std::get<reports::TableBesideFigure>(doc.sections[1].blocks.front());
+    EXPECT_EQ(beside.figure.drawing.size(), drawing::crossSectionDrawing(v).size());
+    const auto& magnel = std::get<reports::Figure>(doc.sections[2].blocks.back());
+    EXPECT_EQ(magnel.drawing.size(), drawing::magnelDiagram(v).size());
+}
+
+// Designs the conclusion has to call as they are, with no number shown as inf or nan.
+TEST(CalculationDocument, ConclusionSaysWhatFails) {
+    const struct {
+        const char* name;
+        std::vector<std::pair<Field, const char*>> texts;
+        std::vector<const char*> expected;  // pieces of the text, in order
+    } cases[] = {
+        {"no whole number of cables inside the range (Zko = 600.78 kN: 4 are too few, 5 too many)",
+         {{Field::Fk, "5.7"}},
+         {"Usvojeni broj kablova n= 5 [komada]", "Nk0=n*Zko= 3003.9 [kN]", "Dopusteni broj kablova: nema",
+          "veca je od gornje granice", "Gb2,0=-3.19 [MPa] >= -3 [MPa] = -Gbz,o ne zadovoljava",
+          "6. Zakljucak\nUsvojeni broj kablova: 5, sila Nk0= 3003.9 [kN]. Ova sila je van dopustenog opsega",
+          "Presek ne zadovoljava."}},
+        {"empty admissible range (Mg = 300 kNm: N2 below N3)",
+         {{Field::Mg, "300"}},
+         {"Dopusteni opseg sile: prazan", "Dopusteni broj kablova: nema",
+          "6. Zakljucak\nDopusteni opseg sile prethodnog naprezanja je prazan", "Presek ne zadovoljava."}},
+        {"undefined lower limits (m = 0)",
+         {{Field::M, "0"}},
+         {"Nk0>= nedefinisano [kN]", "Usvojeni broj kablova n= nedefinisano [komada]",
+          "Naponi se ne mogu proveriti",
+          "6. Zakljucak\nBroj kablova se ne moze odrediti: donja granica sile prethodnog naprezanja je "
+          "nedefinisana."}},
+        {"no force in one cable (Fk = 0)",
+         {{Field::Fk, "0"}},
+         {"Zko= 0 [kN]", "m=Nk0/Z01= nedefinisano",
+          "6. Zakljucak\nBroj kablova se ne moze odrediti: sila u jednom kablu nije veca od nule."}},
+    };
+    for (const auto& c : cases) {
+        FakeFields fields;
+        for (const auto& [f, t] : c.texts) fields.setText(f, t);
+        const std::string text = textOf(fields);
+        size_t at = 0;
+        for (const char* piece : c.expected) {
+            const size_t found = text.find(piece, at);
+            EXPECT_NE(found, std::string::npos) << c.name << ": no \"" << piece << "\" in order in\n" << text;
+            if (found != std::string::npos) at = found;
+        }
+        EXPECT_FALSE(showsInfOrNan(text)) << c.name << "\n" << text;
+        EXPECT_EQ(conclusionOf(text).find("zadovoljava sve"), std::string::npos) << c.name;
+    }
+}
+
+}  // namespace
