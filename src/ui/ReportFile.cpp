@@ -49,9 +49,14 @@ QString SaveDialog::ask(QWidget* parent) {
     }
 }
 
-bool writeFileSafely(QWidget* parent, const QString& path, const QByteArray& bytes) {
+QString writeWholeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return {};
+    return file.errorString().isEmpty() ? QStringLiteral("Unknown error") : file.errorString();
+}
+
+bool writeFileSafely(QWidget* parent, const QString& path, const QByteArray& bytes) {
+    if (writeWholeFile(path, bytes).isEmpty()) return true;
     showWarning(parent, QStringLiteral("Datoteku \"%1\" nije moguce snimiti !").arg(QDir::toNativeSeparators(path)));
     return false;
 }

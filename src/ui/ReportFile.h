@@ -25,7 +25,11 @@ private:
 };
 
 // Writes the whole file or nothing: an existing file is replaced only by a
-// complete new one. A failure is reported in a warning naming the file.
+// complete new one, after every byte has reached the disk. Returns the reason
+// of a failure, or an empty text.
+QString writeWholeFile(const QString& path, const QByteArray& bytes);
+
+// writeWholeFile, with a failure reported in a warning naming the file.
 bool writeFileSafely(QWidget* parent, const QString& path, const QByteArray& bytes);
 
 }  // namespace ui

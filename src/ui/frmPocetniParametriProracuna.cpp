@@ -8,6 +8,7 @@
 
 #include "core/basKontrola.h"
 #include "ui/Controls.h"
+#include "ui/DocumentCommands.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindowSketch.h"
 #include "ui/Messages.h"
@@ -56,7 +57,10 @@ QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect g
 
 }  // namespace
 
-frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent) : QMainWindow(parent), fields_(this) {
+frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent)
+    : QMainWindow(parent),
+      fields_(this),
+      documentCommands_(new DocumentCommands(this, fields_, [] { return reports::ProjectHeader{}; })) {
     setObjectName("frmPocetniParametriProracuna");
     setWindowTitle("Parametri proracuna");
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -171,6 +175,7 @@ void frmPocetniParametriProracuna::buildMenus() {
     const QList<QAction*> file = addMenu("mnuDatoteka", "&Datoteka",
                                          {{"mnuDatotekaKraj", "Kraj", &frmPocetniParametriProracuna::askToQuit}});
     file.first()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    documentCommands_->addTo(menuBar()->findChild<QMenu*>("mnuDatoteka"), file.first());
     addMenu("mnuDefinisi", "&Definisi",
             {{"mnuDefinisiDopusteniNaponiUBetonu", "Dopusteni naponi u betonu",
               &frmPocetniParametriProracuna::openDopusteniNaponiUBetonu},

@@ -9,6 +9,7 @@ class QLabel;
 
 namespace ui {
 
+class DocumentCommands;
 class TypedField;
 
 // The main window: the seventeen design fields, the static sketch of the
@@ -40,6 +41,7 @@ private:
     void writeStartupTexts();
 
     WindowFields fields_;
+    DocumentCommands* documentCommands_;
 };
 
 }  // namespace ui

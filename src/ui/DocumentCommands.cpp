@@ -1,0 +1,80 @@
+#include "ui/DocumentCommands.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "core/basKontrola.h"
+#include "ui/DocumentPages.h"
+
+namespace ui {
+
+DocumentCommands::DocumentCommands(QWidget* window, core::MainFields& fields,
+                                   std::function<reports::ProjectHeader()> project)
+    : QObject(window),
+      window_(window),
+      fields_(fields),
+      project_(std::move(project)),
+      pdfDialog_("Izvoz u PDF", "Proracun", "PDF (*.pdf)", "pdf") {}
+
+void DocumentCommands::addTo(QMenu* menu, QAction* before) {
+    const struct {
+        const char* name;
+        const char* caption;
+        void (DocumentCommands::*command)();
+    } items[] = {
+        {"mnuDatotekaPregledPreStampe", "Pregled pre stampe...", &DocumentCommands::preview},
+        {"mnuDatotekaStampaj", "Stampaj...", &DocumentCommands::print},
+        {"mnuDatotekaIzveziUPdf", "Izvezi u PDF...", &DocumentCommands::exportPdf},
+    };
+    menu->insertSeparator(before);
+    for (const auto& item : items) {
+        auto* action = new QAction(QString::fromLatin1(item.caption), menu);
+        action->setObjectName(item.name);
+        connect(action, &QAction::triggered, this, item.command);
+        menu->insertAction(before, action);
+        if (item.command == &DocumentCommands::print) action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    }
+    menu->insertSeparator(before);
+}
+
+std::optional<reports::CalculationDocument> DocumentCommands::checkedDocument() {
+    if (!core::mayOpenKablovi(fields_)) return std::nullopt;
+    return reports::calculationDocument(fields_, documentHeader(project_()));
+}
+
+void DocumentCommands::preview() {
+    const auto document = checkedDocument();
+    if (!document) return;
+    QPrinter printer;
+    preparePrinter(printer);
+    QPrintPreviewDialog dialog(&printer, window_);
+    dialog.setObjectName("dlgPregledPreStampe");
+    dialog.setWindowTitle("Pregled pre stampe");
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [&](QPrinter* shown) { printDocument(*shown, *document); });
+    dialog.exec();
+}
+
+void DocumentCommands::print() {
+    const auto document = checkedDocument();
+    if (!document) return;
+    QPrinter printer;
+    preparePrinter(printer);
+    QPrintDialog dialog(&printer, window_);
+    dialog.setObjectName("dlgStampaj");
+    if (dialog.exec() != QDialog::Accepted) return;
+    printDocument(printer, *document);
+}
+
+void DocumentCommands::exportPdf() {
+    const auto document = checkedDocument();
+    if (!document) return;
+    const QString path = pdfDialog_.ask(window_);
+    if (path.isEmpty()) return;
+    writeFileSafely(window_, path, documentPdf(*document));
+}
+
+}  // namespace ui

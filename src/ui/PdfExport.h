@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QStringList>
+
+// "prednaprezanje --pdf OUT.pdf [FILE]": the calculation document written as
+// PDF without showing any window.
+
+namespace ui {
+
+// True when the command line asks for the PDF. Looked at before the
+// application object exists, since the platform is chosen then.
+bool asksForPdf(int argc, char* argv[]);
+
+// With no display at all, Qt's offscreen platform; a platform the user has
+// chosen stays.
+void chooseHeadlessPlatform();
+
+// Writes the PDF the arguments ask for. Returns the exit status: 0, or 2
+// after one line on standard error saying what failed and where, with no
+// file written.
+int exportPdfFromCommandLine(const QStringList& arguments);
+
+}  // namespace ui
