@@ -111,14 +111,16 @@ bool showsInfOrNan(std::string text) {
 }
 
 TEST(UndefinedLowerLimits, RowsShowNoInfOrNan) {
-    FakeFields fields;  // m = 0: no condition restricts from below, minNko is undefined
+    FakeFields fields;  // m = 0: conditions 3 and 4 have no finite limits
     fields.with(Field::M, "0");
     const core::DesignValues v = core::readDesignValues(fields);
     const core::ForceBounds bounds = core::computeForceBounds(v);
     const std::string force = core::startingForceText(bounds);
     const auto rows = reports::cableRows(fields, v, bounds, force);
-    EXPECT_EQ(rows[22], "Nko= nedefinisano [kN]");
-    EXPECT_EQ(rows[25], "n= nedefinisano [komada]");
+    EXPECT_EQ(rows[7], "1/Nk0<=m*[(ek+kb2)/(maxM-Wb1*Gbzbes)]= 0  Nk0>= nedefinisano [kN]");
+    EXPECT_EQ(rows[22], "Nko= 0.01 [kN]");
+    EXPECT_EQ(rows[25], "n= 0 [komada]");
+    EXPECT_EQ(reports::cableRows(fields, v, bounds, "nedefinisano")[25], "n= nedefinisano [komada]");
     EXPECT_FALSE(showsInfOrNan(reports::textFile(rows))) << reports::textFile(rows);
 
     const auto stress = reports::stressRows(fields, core::startingStressCheck(v).stresses);

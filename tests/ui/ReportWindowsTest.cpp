@@ -130,20 +130,25 @@ private slots:
         }
     }
 
-    void undefinedMinimumForceShowsNoInfinity() {
+    void noLowerLimitProposesTheSmallestPositiveForce() {
         ui::frmPocetniParametriProracuna main;
-        for (auto f : {core::Field::Mg, core::Field::Mp, core::Field::Ms, core::Field::Gbzbes}) main.fields().setText(f, "0");
-        main.fields().setText(core::Field::M, "0");
+        for (auto f : {core::Field::Mg, core::Field::Mp, core::Field::Ms}) main.fields().setText(f, "0");
         ui::frmKablovi w(main.fields(), &main);
-        QVERIFY(!w.findChild<QPushButton*>("cmdProracun")->isEnabled());
+        QVERIFY(w.findChild<QPushButton*>("cmdProracun")->isEnabled());
+        QCOMPARE(text(w, "txtNk0"), QString("0.01"));
+        QCOMPARE(text(w, "txtBrojKablova"), QString("0"));
+    }
+
+    void undefinedCableCountShowsNoInfinity() {
+        ui::frmPocetniParametriProracuna main;
+        main.fields().setText(core::Field::Fk, "0");
+        ui::frmKablovi w(main.fields(), &main);
         const QString all = rows(w).join('\n') + text(w, "txtNk0") + text(w, "txtBrojKablova");
         QVERIFY2(!all.contains("inf") && !all.contains("nan"), qPrintable(all));
         // Shown whole: cut to its end, "nedefinisano" would read "definisano".
-        for (const char* name : {"txtNk0", "txtBrojKablova"}) {
-            auto* field = w.findChild<QLineEdit*>(name);
-            QCOMPARE(field->text(), QString("nedefinisano"));
-            QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) < field->width() - 4, name);
-        }
+        auto* field = w.findChild<QLineEdit*>("txtBrojKablova");
+        QCOMPARE(field->text(), QString("nedefinisano"));
+        QVERIFY(field->fontMetrics().horizontalAdvance(field->text()) < field->width() - 4);
     }
 
     void savingAfterARejectedForceWritesTheLastList() {
@@ -160,7 +165,7 @@ private slots:
         answerSaveDialog(path);
         press(w, "cmdSnimi");
         const QByteArray saved = readFile(path + ".txt");  // the default suffix is added
-        QVERIFY(saved.contains("Nko= 2800 [kN]\r\n"));
+        QVERIFY2(saved.contains("Nko= 2800 [kN]\r\n"), saved.constData());
         QCOMPARE(saved.count("\r\n"), 36);
         QVERIFY(saved.endsWith("Kb2= 39.44 [cm]\r\n"));
 
