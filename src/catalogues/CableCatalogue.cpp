@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/NumberText.h"
+#include "core/Tolerance.h"
 #include "core/SectionProperties.h"
 
 namespace catalogues {
@@ -36,8 +37,6 @@ const std::array<CableType, kCableTypeCount> kTypes = {{
     {"JU", "JU", "3200", "24 fi 12", "2714.3", k9mm},
 }};
 
-constexpr double kAreaTolerance = 1e-9;
-
 }  // namespace
 
 const std::array<WireStrength, kWireColumnCount>& wireStrengths() { return kWires; }
@@ -48,7 +47,7 @@ std::optional<int> cableTypeWithFk(double Fk) {
     const double f = Fk * 100;
     for (int i = 0; i < kCableTypeCount; ++i) {
         const double area = core::numericValue(kTypes[static_cast<size_t>(i)].area);
-        if (std::fabs(f - area) <= kAreaTolerance * area) return i;
+        if (std::fabs(f - area) <= core::kRelativeTolerance * area) return i;
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/NumberText.h"
+#include "core/Tolerance.h"
 
 namespace core {
 
@@ -42,7 +43,8 @@ bool edgeStressesExceeded(const EdgeStresses& s, const AllowableStresses& g) {
     for (double stress : {s.Gb1_0, s.Gb2_0, s.Gb1_bes, s.Gb2_bes}) {
         if (!std::isfinite(stress)) return true;
     }
-    return s.Gb1_0 > g.Gbd0 || s.Gb2_0 < -g.Gbz0 || s.Gb1_bes < -g.Gbzbes || s.Gb2_bes > g.Gbdbes;
+    return isAbove(s.Gb1_0, g.Gbd0) || isBelow(s.Gb2_0, -g.Gbz0) || isBelow(s.Gb1_bes, -g.Gbzbes) ||
+           isAbove(s.Gb2_bes, g.Gbdbes);
 }
 
 StartingStressCheck startingStressCheck(const DesignValues& v) {

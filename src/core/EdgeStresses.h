@@ -27,8 +27,9 @@ enum class MeanStress { TimesTenToFour, OverSquareMetres };
 EdgeStresses computeEdgeStresses(const DesignValues& v, double Nk0,
                                  MeanStress mean = MeanStress::TimesTenToFour);
 
-// Strict comparisons: a stress equal to its allowable value is not exceeded.
-// A stress that is not a finite number counts as exceeded.
+// A stress exceeds its allowable value only when it passes it by more than the
+// tolerance, so a stress equal to it up to rounding is not exceeded. A stress
+// that is not a finite number counts as exceeded.
 bool edgeStressesExceeded(const EdgeStresses& s, const AllowableStresses& allowable);
 
 struct StartingStressCheck {

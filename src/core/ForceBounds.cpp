@@ -5,6 +5,7 @@
 
 #include "core/EdgeStresses.h"
 #include "core/NumberText.h"
+#include "core/Tolerance.h"
 
 namespace core {
 
@@ -20,6 +21,28 @@ WorkingSection workingSection(const SectionProperties& p, double ek) {
 
 bool isDefinedLimit(double N) { return std::isfinite(N); }
 
+namespace {
+
+// The condition k x Nk0 <= r. A term that is not a number can be trusted with no force.
+LimitKind limitKind(double k, double r) {
+    if (std::isnan(k) || std::isnan(r)) return LimitKind::Excludes;
+    if (k > 0) return LimitKind::Upper;
+    if (k < 0) return LimitKind::Lower;
+    return r >= 0 ? LimitKind::None : LimitKind::Excludes;
+}
+
+bool breaks(LimitKind kind, double N, double Nk0) {
+    switch (kind) {
+    case LimitKind::Upper: return isAbove(Nk0, N);
+    case LimitKind::Lower: return isBelow(Nk0, N);
+    case LimitKind::None: return false;
+    case LimitKind::Excludes: return true;
+    }
+    return true;
+}
+
+}  // namespace
+
 ForceBounds computeForceBounds(const DesignValues& v) {
     ForceBounds f;
     f.section = computeSectionProperties(v.section);
@@ -29,35 +52,48 @@ ForceBounds computeForceBounds(const DesignValues& v) {
 
     f.Mmin = v.Mg;
     f.Mmax = v.Ms + (v.Mg + v.Mp);
-    f.q1 = (w.e + w.kb2) / (f.Mmin + (w.Wb1 * g.Gbd0) * 1e3);
-    f.q2 = (w.e - w.kb1) / (f.Mmin + (w.Wb2 * g.Gbz0) * 1e3);
-    f.q3 = v.m * ((w.e + w.kb2) / (f.Mmax - (w.Wb1 * g.Gbzbes) * 1e3));
-    f.q4 = v.m * ((w.e - w.kb1) / (f.Mmax - (w.Wb2 * g.Gbdbes) * 1e3));
+    // The eccentricity terms and the moment-and-stress terms of the four conditions.
+    const double bottom = w.e + w.kb2, top = w.e - w.kb1;
+    const double r1 = f.Mmin + (w.Wb1 * g.Gbd0) * 1e3;
+    const double r2 = f.Mmin + (w.Wb2 * g.Gbz0) * 1e3;
+    const double r3 = f.Mmax - (w.Wb1 * g.Gbzbes) * 1e3;
+    const double r4 = f.Mmax - (w.Wb2 * g.Gbdbes) * 1e3;
+
+    f.q1 = bottom / r1;
+    f.q2 = top / r2;
+    f.q3 = v.m * (bottom / r3);
+    f.q4 = v.m * (top / r4);
     f.N1 = 1 / f.q1;
     f.N2 = 1 / f.q2;
     f.N3 = 1 / f.q3;
     f.N4 = 1 / f.q4;
+    // Conditions 3 and 4 read m x k x Nk0 >= r: turned round, -m x k x Nk0 <= -r.
+    f.kinds = {limitKind(bottom, r1), limitKind(top, r2), limitKind(-v.m * bottom, -r3), limitKind(-v.m * top, -r4)};
 
-    const bool has3 = isDefinedLimit(f.N3);
-    const bool has4 = isDefinedLimit(f.N4);
-    if (has3 && has4) {
-        f.minNko = f.N4 < f.N3 ? f.N3 : f.N4;
-    } else if (has3) {
-        f.minNko = f.N3;
-    } else if (has4) {
-        f.minNko = f.N4;
-    } else {
-        f.minNko = std::numeric_limits<double>::quiet_NaN();
+    // A prestressing force is positive: a lower limit at or below zero restricts nothing.
+    f.minNko = 0;
+    f.maxNko = std::numeric_limits<double>::infinity();
+    const std::array<double, 4> limits = {f.N1, f.N2, f.N3, f.N4};
+    for (size_t i = 0; i < limits.size(); ++i) {
+        if (f.kinds[i] == LimitKind::Lower && limits[i] > f.minNko) f.minNko = limits[i];
+        if (f.kinds[i] == LimitKind::Upper && limits[i] < f.maxNko) f.maxNko = limits[i];
     }
     return f;
 }
 
 Nk0Check checkAdmissibleNk0(const ForceBounds& b, double Nk0) {
-    auto below = [&](double N) { return isDefinedLimit(N) && Nk0 < N; };
-    auto above = [&](double N) { return isDefinedLimit(N) && Nk0 > N; };
-    if (below(b.N3) || below(b.N4)) return Nk0Check::BelowLowerLimit;
-    if (above(b.N1) || above(b.N2)) return Nk0Check::AboveUpperLimit;
+    const std::array<double, 4> limits = {b.N1, b.N2, b.N3, b.N4};
+    for (size_t i = 0; i < limits.size(); ++i) {
+        if (b.kinds[i] == LimitKind::Lower && breaks(b.kinds[i], limits[i], Nk0)) return Nk0Check::BelowLowerLimit;
+    }
+    for (size_t i = 0; i < limits.size(); ++i) {
+        if (b.kinds[i] != LimitKind::Lower && breaks(b.kinds[i], limits[i], Nk0)) return Nk0Check::AboveUpperLimit;
+    }
     return Nk0Check::Admissible;
+}
+
+bool hasAdmissibleForce(const ForceBounds& b) {
+    return b.maxNko > 0 && checkAdmissibleNk0(b, b.minNko) == Nk0Check::Admissible;
 }
 
 bool allowableStressesExceeded(const DesignValues& v, const ForceBounds& bounds) {

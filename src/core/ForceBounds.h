@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "core/DesignInput.h"
 #include "core/SectionProperties.h"
 
@@ -19,20 +22,32 @@ struct WorkingSection {
 
 WorkingSection workingSection(const SectionProperties& p, double ek);
 
+// What one condition says of the force. Each condition is linear in Nk0,
+// k x Nk0 <= r, so the sign of k (its eccentricity term) decides whether its
+// limit r / k bounds the force from above or from below; with k zero it holds
+// for every force or for none, as r is or is not negative.
+enum class LimitKind {
+    Upper,     // Nk0 <= its limit
+    Lower,     // Nk0 >= its limit
+    None,      // restricts nothing
+    Excludes,  // no force satisfies it
+};
+
 struct ForceBounds {
     SectionProperties section;  // the section the conditions were worked out for
     WorkingSection working;
     double Mmin = 0;  // kNm, Mg
     double Mmax = 0;  // kNm, Mg + Mp + Ms
     double q1 = 0, q2 = 0, q3 = 0, q4 = 0;  // 1/kN
-    double N1 = 0, N2 = 0;  // upper limits, kN
-    double N3 = 0, N4 = 0;  // lower limits, kN
-    double minNko = 0;      // kN; not finite when no lower limit is
+    double N1 = 0, N2 = 0, N3 = 0, N4 = 0;  // kN, 1/q; upper limits for 1 and 2, lower for 3 and 4,
+                                            // unless kinds says otherwise
+    std::array<LimitKind, 4> kinds{};       // conditions 1 to 4
+    double minNko = 0;  // kN; the largest lower limit, 0 when none lies above zero
+    double maxNko = 0;  // kN; the smallest upper limit, infinite when there is none
 };
 
-// A limit whose condition value is zero (or not a number) has no finite value
-// and restricts nothing. A zero denominator gives an infinite condition value
-// and so the limit 0, its true value in the limit.
+// A limit whose condition value is zero (or not a number) has no finite value.
+// A zero denominator gives an infinite condition value and so the limit 0.
 bool isDefinedLimit(double N);
 
 ForceBounds computeForceBounds(const DesignValues& v);
@@ -40,8 +55,12 @@ ForceBounds computeForceBounds(const DesignValues& v);
 enum class Nk0Check { Admissible, BelowLowerLimit, AboveUpperLimit };
 
 // The lower limits are tested first, so a force that breaks both kinds of
-// limit is reported as too small. A force equal to a limit is admissible.
+// limit is reported as too small; a condition no force satisfies counts as a
+// broken upper limit. A force equal to a limit, up to the tolerance, is admissible.
 Nk0Check checkAdmissibleNk0(const ForceBounds& bounds, double Nk0);
+
+// True when some positive force satisfies all four conditions.
+bool hasAdmissibleForce(const ForceBounds& bounds);
 
 // True when the edge stresses at minNko exceed the allowable ones, and when
 // minNko itself is undefined.

@@ -10,6 +10,7 @@
 #include "core/EdgeStresses.h"
 #include "core/ForceBounds.h"
 #include "core/NumberText.h"
+#include "core/Tolerance.h"
 #include "drawing/CrossSectionDrawing.h"
 #include "drawing/MagnelDiagram.h"
 #include "reports/Reports.h"
@@ -48,7 +49,6 @@ struct CableRange {
 struct Design {
     core::DesignValues v;
     core::ForceBounds bounds;
-    double upper = kInfinity;  // smallest upper limit
     bool rangeHolds = false;   // some force satisfies all four conditions
     double Zk0 = 0;
     std::optional<double> cables;  // the adopted whole number, when there is one
@@ -59,16 +59,10 @@ struct Design {
     std::array<bool, 4> exceeded{};  // Gb1_0, Gb2_0, Gb1_bes, Gb2_bes
 };
 
-double smallestUpperLimit(const core::ForceBounds& b) {
-    double upper = kInfinity;
-    for (double N : {b.N1, b.N2}) {
-        if (core::isDefinedLimit(N)) upper = std::min(upper, N);
-    }
-    return upper;
-}
-
+// Each stress against its allowable value, compression above and tension below.
 std::array<bool, 4> exceededStresses(const core::EdgeStresses& s, const core::AllowableStresses& g) {
-    return {s.Gb1_0 > g.Gbd0, s.Gb2_0 < -g.Gbz0, s.Gb1_bes < -g.Gbzbes, s.Gb2_bes > g.Gbdbes};
+    return {core::isAbove(s.Gb1_0, g.Gbd0), core::isBelow(s.Gb2_0, -g.Gbz0), core::isBelow(s.Gb1_bes, -g.Gbzbes),
+            core::isAbove(s.Gb2_bes, g.Gbdbes)};
 }
 
 // The smallest whole number of cables not below the lower limits: the
@@ -84,8 +78,8 @@ std::optional<double> adoptedCables(const core::ForceBounds& b, double Zk0) {
 
 std::optional<CableRange> admissibleCableRange(const Design& d) {
     if (!d.cables || d.cableCheck != core::Nk0Check::Admissible) return std::nullopt;
-    if (!std::isfinite(d.upper)) return CableRange{*d.cables, kInfinity};
-    double last = std::floor(d.upper / d.Zk0);
+    if (!std::isfinite(d.bounds.maxNko)) return CableRange{*d.cables, kInfinity};
+    double last = std::floor(d.bounds.maxNko / d.Zk0);
     if (core::checkAdmissibleNk0(d.bounds, last * d.Zk0) == core::Nk0Check::AboveUpperLimit) last -= 1;
     return CableRange{*d.cables, std::max(last, *d.cables)};
 }
@@ -94,8 +88,7 @@ Design workOut(const core::MainFields& fields) {
     Design d;
     d.v = core::readDesignValues(fields);
     d.bounds = core::computeForceBounds(d.v);
-    d.upper = smallestUpperLimit(d.bounds);
-    d.rangeHolds = std::isfinite(d.bounds.minNko) && d.bounds.minNko <= d.upper;
+    d.rangeHolds = core::hasAdmissibleForce(d.bounds);
     d.Zk0 = core::Zk0(d.v.cable.Fk, d.v.cable.Gk0);
     d.cables = adoptedCables(d.bounds, d.Zk0);
     if (d.cables) {
@@ -160,26 +153,39 @@ std::vector<std::string> substitutedConditions(const Design& d) {
     const std::string Mmin = formatTwoDecimals(b.Mmin);
     const std::string Mmax = formatTwoDecimals(b.Mmax);
     const std::string m = numberToText(d.v.m);
-    auto value = [](double q, const char* name, double N) {
-        return "= " + roundedText(q, 12) + " [1/kN]   " + name + "= " + force(N) + " [kN]";
-    };
+    auto value = [](double q) { return "= " + roundedText(q, 12) + " [1/kN]"; };
     return {
-        "1/Nk0>=(" + e + "+" + kb2 + ")/(" + Mmin + "+" + Wb1 + "*" + numberToText(g.Gbd0) + "*10^3)" +
-            value(b.q1, "N1", b.N1),
-        "1/Nk0>=(" + e + "-" + kb1 + ")/(" + Mmin + "+" + Wb2 + "*" + numberToText(g.Gbz0) + "*10^3)" +
-            value(b.q2, "N2", b.N2),
+        "1/Nk0>=(" + e + "+" + kb2 + ")/(" + Mmin + "+" + Wb1 + "*" + numberToText(g.Gbd0) + "*10^3)" + value(b.q1),
+        "1/Nk0>=(" + e + "-" + kb1 + ")/(" + Mmin + "+" + Wb2 + "*" + numberToText(g.Gbz0) + "*10^3)" + value(b.q2),
         "1/Nk0<=" + m + "*[(" + e + "+" + kb2 + ")/(" + Mmax + "-" + Wb1 + "*" + numberToText(g.Gbzbes) +
-            "*10^3)]" + value(b.q3, "N3", b.N3),
+            "*10^3)]" + value(b.q3),
         "1/Nk0<=" + m + "*[(" + e + "-" + kb1 + ")/(" + Mmax + "-" + Wb2 + "*" + numberToText(g.Gbdbes) +
-            "*10^3)]" + value(b.q4, "N4", b.N4),
+            "*10^3)]" + value(b.q4),
     };
+}
+
+const char* limitKindText(core::LimitKind kind) {
+    switch (kind) {
+        case core::LimitKind::Upper: return "gornja granica sile";
+        case core::LimitKind::Lower: return "donja granica sile";
+        case core::LimitKind::None: return "uslov ne ogranicava silu";
+        case core::LimitKind::Excludes: return "uslov ne zadovoljava nijedna sila";
+    }
+    return "";
+}
+
+// "N1=1/q1= 3013.04 [kN]: gornja granica sile"
+std::string limitLine(const core::ForceBounds& b, size_t i) {
+    const double limits[] = {b.N1, b.N2, b.N3, b.N4};
+    const std::string n = std::to_string(i + 1);
+    return "N" + n + "=1/q" + n + "= " + force(limits[i]) + " [kN]: " + limitKindText(b.kinds[i]);
 }
 
 std::string admissibleRangeText(const Design& d) {
     if (!d.rangeHolds) return "Dopusteni opseg sile: prazan, nijedna sila ne zadovoljava sva cetiri uslova";
     const std::string lower = force(d.bounds.minNko) + " [kN] <= Nk0";
-    if (!std::isfinite(d.upper)) return "Dopusteni opseg sile: " + lower + " (nema gornje granice)";
-    return "Dopusteni opseg sile: " + lower + " <= " + force(d.upper) + " [kN]";
+    if (!std::isfinite(d.bounds.maxNko)) return "Dopusteni opseg sile: " + lower + " (nema gornje granice)";
+    return "Dopusteni opseg sile: " + lower + " <= " + force(d.bounds.maxNko) + " [kN]";
 }
 
 Section forceBoundsSection(const Design& d) {
@@ -195,6 +201,7 @@ Section forceBoundsSection(const Design& d) {
     for (size_t i = 0; i < rows.size(); ++i) {
         s.blocks.push_back(TextLine{rows[i]});
         s.blocks.push_back(TextLine{substituted[i]});
+        s.blocks.push_back(TextLine{limitLine(d.bounds, i)});
     }
     s.blocks.push_back(TextLine{admissibleRangeText(d), true});
     s.blocks.push_back(Figure{drawing::magnelDiagram(d.v), 7000, 7000});
@@ -210,6 +217,7 @@ std::string cableRangeText(const Design& d) {
 }
 
 std::string cableForceVerdict(const Design& d) {
+    if (!d.rangeHolds) return "Sila usvojenih kablova nije dopustena: nijedna sila nije dopustena.";
     switch (d.cableCheck) {
         case core::Nk0Check::Admissible:
             return "Sila usvojenih kablova je u dopustenom opsegu.";
@@ -254,15 +262,26 @@ Section stressSection(const core::MainFields& fields, const Design& d) {
     return s;
 }
 
-std::string conclusion(const Design& d) {
-    if (!d.cables) {
-        if (!(d.Zk0 > 0)) return "Broj kablova se ne moze odrediti: sila u jednom kablu nije veca od nule.";
-        return "Broj kablova se ne moze odrediti: donja granica sile prethodnog naprezanja je nedefinisana.";
+// A condition whose eccentricity term is zero has no limit: say what it does instead.
+std::string undefinedLimits(const core::ForceBounds& b) {
+    std::string text;
+    for (size_t i = 0; i < b.kinds.size(); ++i) {
+        const std::string n = std::to_string(i + 1);
+        if (b.kinds[i] == core::LimitKind::None) {
+            text += "Granica N" + n + " je nedefinisana: uslov " + n + " ne ogranicava silu. ";
+        } else if (b.kinds[i] == core::LimitKind::Excludes) {
+            text += "Granica N" + n + " je nedefinisana: uslov " + n + " ne zadovoljava nijedna sila. ";
+        }
     }
+    return text;
+}
+
+std::string verdict(const Design& d) {
     if (!d.rangeHolds) {
         return "Dopusteni opseg sile prethodnog naprezanja je prazan: nijedna sila ne zadovoljava sva cetiri "
                "uslova, pa se kablovi ne mogu usvojiti. Presek ne zadovoljava.";
     }
+    if (!d.cables) return "Broj kablova se ne moze odrediti: sila u jednom kablu nije veca od nule.";
     const std::string adopted = "Usvojeni broj kablova: " + count(*d.cables) + ", sila Nk0= " +
                                 force(d.cableForce) + " [kN].";
     if (!d.admissibleCables) {
@@ -274,6 +293,8 @@ std::string conclusion(const Design& d) {
     }
     return adopted + " Presek zadovoljava sve uslove.";
 }
+
+std::string conclusion(const Design& d) { return undefinedLimits(d.bounds) + verdict(d); }
 
 }  // namespace
 

@@ -36,8 +36,23 @@ std::string row(const Pieces&... pieces) {
     return text;
 }
 
-std::string conditionRow(const char* condition, double q, const char* relation) {
-    return row(condition, roundedText(q, 12), relation, roundedText(1 / q, 2), " [kN]");
+// The side from which a condition bounds the force. Conditions 1 and 2 bound it
+// from above and 3 and 4 from below until an eccentricity term turns negative
+// and turns the condition round; a condition that bounds it from neither side
+// keeps its usual relation.
+bool boundsFromAbove(const core::ForceBounds& f, int condition) {
+    const core::LimitKind kind = f.kinds[static_cast<size_t>(condition - 1)];
+    if (kind == core::LimitKind::Upper) return true;
+    if (kind == core::LimitKind::Lower) return false;
+    return condition <= 2;
+}
+
+const char* relation(const core::ForceBounds& f, int condition) {
+    return boundsFromAbove(f, condition) ? "Nk0<= " : "Nk0>= ";
+}
+
+std::string conditionRow(const char* condition, const core::ForceBounds& f, int number, double q) {
+    return row(condition, roundedText(q, 12), "  ", relation(f, number), roundedText(1 / q, 2), " [kN]");
 }
 
 // The window proposes no force when no lower limit is finite; then there is no
@@ -102,10 +117,10 @@ std::vector<std::string> cableRows(const core::MainFields& fields, const core::D
 
 std::vector<std::string> conditionRows(const core::ForceBounds& f) {
     return {
-        conditionRow("1/Nk0>=(ek+kb2)/(minM+Wb1*Gbd0)= ", f.q1, "  Nk0<= "),
-        conditionRow("1/Nk0>=(ek-kb1)/(minM+Wb2*Gbz0)= ", f.q2, "  Nk0<= "),
-        conditionRow("1/Nk0<=m*[(ek+kb2)/(maxM-Wb1*Gbzbes)]= ", f.q3, "  Nk0>= "),
-        conditionRow("1/Nk0<=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= ", f.q4, "  Nk0>= "),
+        conditionRow("1/Nk0>=(ek+kb2)/(minM+Wb1*Gbd0)= ", f, 1, f.q1),
+        conditionRow("1/Nk0>=(ek-kb1)/(minM+Wb2*Gbz0)= ", f, 2, f.q2),
+        conditionRow("1/Nk0<=m*[(ek+kb2)/(maxM-Wb1*Gbzbes)]= ", f, 3, f.q3),
+        conditionRow("1/Nk0<=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= ", f, 4, f.q4),
     };
 }
 
@@ -123,12 +138,11 @@ std::vector<StressRow> stressRows(const core::MainFields& fields, const core::Ed
 }
 
 std::string forceLimitsMessage(const core::ForceBounds& f) {
-    auto limit = [](double N) { return roundedText(N, 2); };
-    return "Granice sile prethodnog naprezanja:\r\n"
-           "1) Nk0<= " + limit(f.N1) + " [kN]\r\n"
-           "2) Nk0<= " + limit(f.N2) + " [kN]\r\n"
-           "3) Nk0>= " + limit(f.N3) + " [kN]\r\n"
-           "4) Nk0>= " + limit(f.N4) + " [kN]";
+    auto limit = [&](int condition, double N) {
+        return row(std::to_string(condition), ") ", relation(f, condition), roundedText(N, 2), " [kN]");
+    };
+    return row("Granice sile prethodnog naprezanja:\r\n", limit(1, f.N1), "\r\n", limit(2, f.N2), "\r\n",
+               limit(3, f.N3), "\r\n", limit(4, f.N4));
 }
 
 std::string textFile(const std::vector<std::string>& lines) {
@@ -136,7 +150,9 @@ std::string textFile(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         for (size_t i = 0; i < line.size(); ++i) {
             const auto byte = static_cast<unsigned char>(line[i]);
-            if (byte < 0x80) {
+            if (byte < 0x20 || byte == 0x7F) {
+                text += '?';  // a line break or another control character would break the one-row-a-line rule
+            } else if (byte < 0x80) {
                 text += line[i];
             } else if ((byte & 0xC0) != 0x80) {
                 text += '?';  // one mark for the whole UTF-8 sequence; its continuation bytes are dropped

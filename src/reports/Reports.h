@@ -37,8 +37,8 @@ std::vector<StressRow> stressRows(const core::MainFields& fields, const core::Ed
 std::string forceLimitsMessage(const core::ForceBounds& bounds);
 
 // A saved report: every line followed by CR LF, the last one included. The
-// file is plain ASCII: a character beyond it (a text pasted into a field that
-// a row copies) is written as "?".
+// file is plain printable ASCII with one line break a row: a character beyond
+// it, or a control character, in a field that a row copies is written as "?".
 std::string textFile(const std::vector<std::string>& lines);
 std::vector<std::string> stressFileLines(const std::vector<StressRow>& rows);
 

@@ -133,8 +133,8 @@ TEST(ForceBounds, ClassifiesForcesAtAndAroundTheLimits) {
     const ForceBounds f = computeForceBounds(startupDesign());
     EXPECT_EQ(checkAdmissibleNk0(f, f.N3), Nk0Check::Admissible);
     EXPECT_EQ(checkAdmissibleNk0(f, f.N2), Nk0Check::Admissible);
-    EXPECT_EQ(checkAdmissibleNk0(f, std::nextafter(f.N3, 0)), Nk0Check::BelowLowerLimit);
-    EXPECT_EQ(checkAdmissibleNk0(f, std::nextafter(f.N2, 1e9)), Nk0Check::AboveUpperLimit);
+    EXPECT_EQ(checkAdmissibleNk0(f, f.N3 - 0.001), Nk0Check::BelowLowerLimit);
+    EXPECT_EQ(checkAdmissibleNk0(f, f.N2 + 0.001), Nk0Check::AboveUpperLimit);
 
     ForceBounds empty = f;  // a range that is empty: the lower limit is reported
     empty.N3 = 3500;
@@ -147,7 +147,12 @@ TEST(ForceBounds, SmallEccentricityGivesNegativeUpperAndLowerLimits) {
     EXPECT_LT(f.q2, 0);
     EXPECT_LT(f.N2, 0);
     EXPECT_LT(f.N4, 0);
+    // Condition 2 then restricts nothing, and condition 4 bounds the force from
+    // above at a negative force: no force is admissible.
+    EXPECT_EQ(f.kinds[1], LimitKind::Lower);
+    EXPECT_EQ(f.kinds[3], LimitKind::Upper);
     EXPECT_EQ(f.minNko, f.N3);
+    EXPECT_FALSE(hasAdmissibleForce(f));
     EXPECT_EQ(checkAdmissibleNk0(f, f.minNko), Nk0Check::AboveUpperLimit);
 }
 
@@ -156,7 +161,10 @@ TEST(ForceBounds, SmallMaximumMomentMakesTheThirdLimitNegative) {
     fields.with(Field::Mg, "10").with(Field::Mp, "10").with(Field::Ms, "10");
     const ForceBounds f = computeForceBounds(readDesignValues(fields));
     EXPECT_LT(f.N3, 0);
-    EXPECT_EQ(f.minNko, std::max(f.N3, f.N4));
+    EXPECT_LT(f.N4, 0);
+    // Negative lower limits restrict nothing: the smallest force is none at all.
+    EXPECT_EQ(f.minNko, 0);
+    EXPECT_EQ(checkAdmissibleNk0(f, 1), Nk0Check::Admissible);
 }
 
 struct FeasibilityCase {
@@ -192,36 +200,46 @@ TEST(Feasibility, MagnelCheckAtMinNko) {
     EXPECT_NEAR(sh.Gb2_bes, 16, 1e-9);
 }
 
-TEST(ForceBounds, UndefinedLimitsRestrictNothingAndNeverCrash) {
+TEST(ForceBounds, ZeroTermsFollowTheConditionsTheyComeFrom) {
     // Zero moments and zero service tension: the third condition divides by
-    // zero, its value is infinite and its limit 0.
+    // zero, its value is infinite and its limit 0, which restricts nothing.
     FakeFields zeroTension;
     zeroTension.with(Field::Mg, "0").with(Field::Mp, "0").with(Field::Ms, "0").with(Field::Gbzbes, "0.0");
     const ForceBounds f = computeForceBounds(readDesignValues(zeroTension));
     EXPECT_TRUE(std::isinf(f.q3));
     EXPECT_EQ(f.N3, 0);
-    EXPECT_TRUE(isDefinedLimit(f.minNko));
+    EXPECT_EQ(f.minNko, 0);
+    EXPECT_TRUE(hasAdmissibleForce(f));
 
-    // A zero condition value has no finite limit: skipped for minNko.
-    ForceBounds g = computeForceBounds(startupDesign());
-    g.q4 = 0;
-    g.N4 = 1 / g.q4;
-    EXPECT_FALSE(isDefinedLimit(g.N4));
-    EXPECT_EQ(checkAdmissibleNk0(g, 2800), Nk0Check::Admissible);
-    g.N1 = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(checkAdmissibleNk0(g, 2900), Nk0Check::Admissible);
-    g.N3 = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_EQ(checkAdmissibleNk0(g, 1), Nk0Check::Admissible);
+    // A cable at the lower kern point leaves the top fibre to the moment alone:
+    // condition 4 has no finite limit and holds for every force or for none.
+    struct {
+        const char* name;
+        const char* Ms;
+        LimitKind kind;
+    } atKern[] = {{"moment within the allowable", "0", LimitKind::None},
+                  {"moment beyond the allowable", "2000", LimitKind::Excludes}};
+    for (const auto& c : atKern) {
+        DesignValues v = designWith(Field::Ms, c.Ms);
+        const ForceBounds s = computeForceBounds(v);
+        v.cable.ek = s.working.kb1 * 100;
+        const ForceBounds k = computeForceBounds(v);
+        ASSERT_EQ(k.q4, 0) << c.name;
+        EXPECT_FALSE(isDefinedLimit(k.N4)) << c.name;
+        EXPECT_EQ(k.kinds[3], c.kind) << c.name;
+        EXPECT_EQ(allowableStressesExceeded(v, k), c.kind == LimitKind::Excludes) << c.name;
+    }
 
-    // No lower limit at all: minNko is undefined and the stresses count as exceeded.
+    // m = 0: the service conditions cannot be met by any force.
     FakeFields none;
-    none.with(Field::Mg, "0").with(Field::Mp, "0").with(Field::Ms, "0").with(Field::Gbzbes, "0").with(Field::M, "0");
+    none.with(Field::M, "0");
     const DesignValues v = readDesignValues(none);
     const ForceBounds n = computeForceBounds(v);
-    EXPECT_FALSE(isDefinedLimit(n.minNko));
+    EXPECT_EQ(n.kinds[2], LimitKind::Excludes);
+    EXPECT_FALSE(hasAdmissibleForce(n));
     EXPECT_TRUE(allowableStressesExceeded(v, n));
-    EXPECT_EQ(startingForceText(n), "nedefinisano");
-    EXPECT_EQ(resetForceText(n), "nedefinisano");
+    EXPECT_EQ(startingForceText(n), "0.01");
+    EXPECT_EQ(resetForceText(n), "0");
 }
 
 TEST(CableCount, ForceInOneCableAndTheCount) {

@@ -58,13 +58,17 @@ TEST(CalculationDocument, StartupDesignWholeText) {
         "Vrednosti u uslovima: e= 0.755 [m], kb1= 0.394421 [m], kb2= 0.394421 [m], Wb1= 0.145936 [m3], "
         "Wb2= 0.145936 [m3]\n"
         "1/Nk0>=(ek+kb2)/(minM+Wb1*Gbd0)= 0.000331890225  Nk0<= 3013.04 [kN]\n"
-        "1/Nk0>=(0.755+0.394421)/(617.51+0.145936*19.5*10^3)= 0.000331890225 [1/kN]   N1= 3013.04 [kN]\n"
+        "1/Nk0>=(0.755+0.394421)/(617.51+0.145936*19.5*10^3)= 0.000331890225 [1/kN]\n"
+        "N1=1/q1= 3013.04 [kN]: gornja granica sile\n"
         "1/Nk0>=(ek-kb1)/(minM+Wb2*Gbz0)= 0.000341678573  Nk0<= 2926.73 [kN]\n"
-        "1/Nk0>=(0.755-0.394421)/(617.51+0.145936*3*10^3)= 0.000341678573 [1/kN]   N2= 2926.73 [kN]\n"
+        "1/Nk0>=(0.755-0.394421)/(617.51+0.145936*3*10^3)= 0.000341678573 [1/kN]\n"
+        "N2=1/q2= 2926.73 [kN]: gornja granica sile\n"
         "1/Nk0<=m*[(ek+kb2)/(maxM-Wb1*Gbzbes)]= 0.000403708222  Nk0>= 2477.04 [kN]\n"
-        "1/Nk0<=0.8*[(0.755+0.394421)/(2540.41-0.145936*1.8*10^3)]= 0.000403708222 [1/kN]   N3= 2477.04 [kN]\n"
+        "1/Nk0<=0.8*[(0.755+0.394421)/(2540.41-0.145936*1.8*10^3)]= 0.000403708222 [1/kN]\n"
+        "N3=1/q3= 2477.04 [kN]: donja granica sile\n"
         "1/Nk0<=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= 0.001404131414  Nk0>= 712.18 [kN]\n"
-        "1/Nk0<=0.8*[(0.755-0.394421)/(2540.41-0.145936*16*10^3)]= 0.001404131414 [1/kN]   N4= 712.18 [kN]\n"
+        "1/Nk0<=0.8*[(0.755-0.394421)/(2540.41-0.145936*16*10^3)]= 0.001404131414 [1/kN]\n"
+        "N4=1/q4= 712.18 [kN]: donja granica sile\n"
         "Dopusteni opseg sile: 2477.04 [kN] <= Nk0 <= 2926.73 [kN]\n"
         "[slika 7000x7000]\n"
         "4. Kablovi\n"
@@ -96,6 +100,33 @@ TEST(CalculationDocument, DrawingsAreTheWindowsOwn) {
     EXPECT_EQ(magnel.drawing.size(), drawing::magnelDiagram(v).size());
 }
 
+// A rectangle 30 x 60 cm has its kern points 10 cm from the centroid; with
+// the cables there, conditions 2 and 4 have no limit. By hand: N1 = (100 +
+// 0.018 x 19.5 x 10^3) / 0.2 = 2255 kN, N3 = (250 - 0.018 x 1.8 x 10^3) /
+// (0.8 x 0.2) = 1360 kN; 3 cables (1460.21 kN) and 4 (1946.95 kN) lie between.
+TEST(CalculationDocument, UndefinedLimitsAreSaidAndTheRestHolds) {
+    FakeFields fields;
+    fields.with(Field::B, "60").with(Field::D3, "30").with(Field::D1, "0").with(Field::D2, "0");
+    fields.with(Field::B1, "30").with(Field::B2, "30").with(Field::Ek, "10");
+    fields.with(Field::Mg, "100").with(Field::Mp, "100").with(Field::Ms, "50");
+    const std::string text = textOf(fields);
+    for (const char* line : {
+             "N1=1/q1= 2255 [kN]: gornja granica sile\n",
+             "N2=1/q2= nedefinisano [kN]: uslov ne ogranicava silu\n",
+             "N3=1/q3= 1360 [kN]: donja granica sile\n",
+             "N4=1/q4= nedefinisano [kN]: uslov ne ogranicava silu\n",
+             "Dopusteni opseg sile: 1360 [kN] <= Nk0 <= 2255 [kN]\n",
+             "Usvojeni broj kablova n= 3 [komada]\n",
+             "Dopusteni broj kablova: 3 do 4\n",
+             "6. Zakljucak\nGranica N2 je nedefinisana: uslov 2 ne ogranicava silu. Granica N4 je nedefinisana: "
+             "uslov 4 ne ogranicava silu. Usvojeni broj kablova: 3, sila Nk0= 1460.21 [kN]. Presek zadovoljava sve "
+             "uslove.\n",
+         }) {
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\nin\n" << text;
+    }
+    EXPECT_FALSE(showsInfOrNan(text)) << text;
+}
+
 // Designs the conclusion has to call as they are, with no number shown as inf or nan.
 TEST(CalculationDocument, ConclusionSaysWhatFails) {
     const struct {
@@ -113,12 +144,13 @@ TEST(CalculationDocument, ConclusionSaysWhatFails) {
          {{Field::Mg, "300"}},
          {"Dopusteni opseg sile: prazan", "Dopusteni broj kablova: nema",
           "6. Zakljucak\nDopusteni opseg sile prethodnog naprezanja je prazan", "Presek ne zadovoljava."}},
-        {"undefined lower limits (m = 0)",
+        {"no prestress in service (m = 0): conditions 3 and 4 hold for no force",
          {{Field::M, "0"}},
-         {"Nk0>= nedefinisano [kN]", "Usvojeni broj kablova n= nedefinisano [komada]",
-          "Naponi se ne mogu proveriti",
-          "6. Zakljucak\nBroj kablova se ne moze odrediti: donja granica sile prethodnog naprezanja je "
-          "nedefinisana."}},
+         {"N3=1/q3= nedefinisano [kN]: uslov ne zadovoljava nijedna sila",
+          "Sila usvojenih kablova nije dopustena: nijedna sila nije dopustena.",
+          "6. Zakljucak\nGranica N3 je nedefinisana: uslov 3 ne zadovoljava nijedna sila. Granica N4 je "
+          "nedefinisana: uslov 4 ne zadovoljava nijedna sila. Dopusteni opseg sile prethodnog naprezanja je prazan",
+          "Presek ne zadovoljava."}},
         {"no force in one cable (Fk = 0)",
          {{Field::Fk, "0"}},
          {"Zko= 0 [kN]", "m=Nk0/Z01= nedefinisano",

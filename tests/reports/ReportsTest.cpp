@@ -110,15 +110,51 @@ bool showsInfOrNan(std::string text) {
     return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
 }
 
+// A condition whose eccentricity term is negative bounds the force from the
+// other side, and its row says so; every other row keeps its relation, also a
+// lower limit below zero, which admits every force just as no limit does.
+TEST(CableReport, RowsStateTheSideEachConditionBoundsTheForceFrom) {
+    const struct {
+        const char* name;
+        const char* ek;
+        const char* Ms;
+        std::vector<std::string> rows;  // rows 6 to 9
+    } cases[] = {
+        {"cable below the kern", "75.5", "567.71",
+         {"1/Nk0>=(ek+kb2)/(minM+Wb1*Gbd0)= 0.000331890225  Nk0<= 3013.04 [kN]",
+          "1/Nk0>=(ek-kb1)/(minM+Wb2*Gbz0)= 0.000341678573  Nk0<= 2926.73 [kN]",
+          "1/Nk0<=m*[(ek+kb2)/(maxM-Wb1*Gbzbes)]= 0.000403708222  Nk0>= 2477.04 [kN]",
+          "1/Nk0<=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= 0.001404131414  Nk0>= 712.18 [kN]"}},
+        {"cable inside the kern", "30", "100",
+         {"1/Nk0>=(ek+kb2)/(minM+Wb1*Gbd0)= 0.000200510963  Nk0<= 4987.26 [kN]",
+          "1/Nk0>=(ek-kb1)/(minM+Wb2*Gbz0)= -8.9471475E-05  Nk0>= -11176.75 [kN]",
+          "1/Nk0<=m*[(ek+kb2)/(maxM-Wb1*Gbzbes)]= 0.000306923636  Nk0>= 3258.14 [kN]",
+          "1/Nk0<=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= 0.000288009824  Nk0<= 3472.1 [kN]"}},
+    };
+    for (const auto& c : cases) {
+        FakeFields fields;
+        fields.with(Field::Ek, c.ek).with(Field::Ms, c.Ms);
+        const auto rows = cableRowsFor(fields, "1");
+        EXPECT_EQ(std::vector<std::string>(rows.begin() + 5, rows.begin() + 9), c.rows) << c.name;
+    }
+    FakeFields inside;
+    inside.with(Field::Ek, "30").with(Field::Ms, "100");
+    EXPECT_EQ(visible(reports::forceLimitsMessage(core::computeForceBounds(core::readDesignValues(inside)))),
+              visible("Granice sile prethodnog naprezanja:\r\n1) Nk0<= 4987.26 [kN]\r\n2) Nk0>= -11176.75 [kN]\r\n"
+                      "3) Nk0>= 3258.14 [kN]\r\n4) Nk0<= 3472.1 [kN]"));
+}
+
 TEST(UndefinedLowerLimits, RowsShowNoInfOrNan) {
-    FakeFields fields;  // m = 0: no condition restricts from below, minNko is undefined
+    FakeFields fields;  // m = 0: conditions 3 and 4 have no finite limits
     fields.with(Field::M, "0");
     const core::DesignValues v = core::readDesignValues(fields);
     const core::ForceBounds bounds = core::computeForceBounds(v);
     const std::string force = core::startingForceText(bounds);
     const auto rows = reports::cableRows(fields, v, bounds, force);
-    EXPECT_EQ(rows[22], "Nko= nedefinisano [kN]");
-    EXPECT_EQ(rows[25], "n= nedefinisano [komada]");
+    EXPECT_EQ(rows[7], "1/Nk0<=m*[(ek+kb2)/(maxM-Wb1*Gbzbes)]= 0  Nk0>= nedefinisano [kN]");
+    EXPECT_EQ(rows[22], "Nko= 0.01 [kN]");
+    EXPECT_EQ(rows[25], "n= 0 [komada]");
+    EXPECT_EQ(reports::cableRows(fields, v, bounds, "nedefinisano")[25], "n= nedefinisano [komada]");
     EXPECT_FALSE(showsInfOrNan(reports::textFile(rows))) << reports::textFile(rows);
 
     const auto stress = reports::stressRows(fields, core::startingStressCheck(v).stresses);
@@ -136,6 +172,8 @@ TEST(TextFile, LinesEndInCrLfAndStayAscii) {
         {"no lines, no bytes", {}, ""},
         {"two-byte character", {"m= 0,8\xC2\xB5"}, "m= 0,8?\r\n"},
         {"three-byte character between ASCII", {"x\xE2\x82\xACy"}, "x?y\r\n"},
+        {"line breaks inside a row", {"ek= 1\n2 [cm]", "a\r\nb"}, "ek= 1?2 [cm]\r\na??b\r\n"},
+        {"tab and delete", {"m=\t0.8\x7F"}, "m=?0.8?\r\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(visible(reports::textFile(c.lines)), visible(c.expected)) << c.name;

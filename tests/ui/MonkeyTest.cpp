@@ -49,13 +49,14 @@ QString afterTyping(const QString& text, int selectionStart, int selectionLength
     return text.left(cursor) + typed + text.mid(cursor);
 }
 
-// A picture, or a report of 36 or 4 ASCII lines each ended by CR LF: never
-// a truncated or mixed file.
+// A picture, a whole PDF, or a report of 36 or 4 ASCII lines each ended by
+// CR LF: never a truncated or mixed file.
 bool isWholeSavedFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
     const QByteArray bytes = file.readAll();
     if (bytes.startsWith("\x89PNG")) return true;
+    if (bytes.startsWith("%PDF-")) return bytes.endsWith("%%EOF\n");
     if (!bytes.endsWith("\r\n")) return false;
     for (char c : bytes) {
         if (static_cast<unsigned char>(c) > 127) return false;

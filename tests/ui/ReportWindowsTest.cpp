@@ -130,20 +130,25 @@ private slots:
         }
     }
 
-    void undefinedMinimumForceShowsNoInfinity() {
+    void noLowerLimitProposesTheSmallestPositiveForce() {
         ui::frmPocetniParametriProracuna main;
-        for (auto f : {core::Field::Mg, core::Field::Mp, core::Field::Ms, core::Field::Gbzbes}) main.fields().setText(f, "0");
-        main.fields().setText(core::Field::M, "0");
+        for (auto f : {core::Field::Mg, core::Field::Mp, core::Field::Ms}) main.fields().setText(f, "0");
         ui::frmKablovi w(main.fields(), &main);
-        QVERIFY(!w.findChild<QPushButton*>("cmdProracun")->isEnabled());
+        QVERIFY(w.findChild<QPushButton*>("cmdProracun")->isEnabled());
+        QCOMPARE(text(w, "txtNk0"), QString("0.01"));
+        QCOMPARE(text(w, "txtBrojKablova"), QString("0"));
+    }
+
+    void undefinedCableCountShowsNoInfinity() {
+        ui::frmPocetniParametriProracuna main;
+        main.fields().setText(core::Field::Fk, "0");
+        ui::frmKablovi w(main.fields(), &main);
         const QString all = rows(w).join('\n') + text(w, "txtNk0") + text(w, "txtBrojKablova");
         QVERIFY2(!all.contains("inf") && !all.contains("nan"), qPrintable(all));
         // Shown whole: cut to its end, "nedefinisano" would read "definisano".
-        for (const char* name : {"txtNk0", "txtBrojKablova"}) {
-            auto* field = w.findChild<QLineEdit*>(name);
-            QCOMPARE(field->text(), QString("nedefinisano"));
-            QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) < field->width() - 4, name);
-        }
+        auto* field = w.findChild<QLineEdit*>("txtBrojKablova");
+        QCOMPARE(field->text(), QString("nedefinisano"));
+        QVERIFY(field->fontMetrics().horizontalAdvance(field->text()) < field->width() - 4);
     }
 
     void savingAfterARejectedForceWritesTheLastList() {
@@ -160,7 +165,7 @@ private slots:
         answerSaveDialog(path);
         press(w, "cmdSnimi");
         const QByteArray saved = readFile(path + ".txt");  // the default suffix is added
-        QVERIFY(saved.contains("Nko= 2800 [kN]\r\n"));
+        QVERIFY2(saved.contains("Nko= 2800 [kN]\r\n"), saved.constData());
         QCOMPARE(saved.count("\r\n"), 36);
         QVERIFY(saved.endsWith("Kb2= 39.44 [cm]\r\n"));
 
@@ -197,6 +202,44 @@ private slots:
         QCOMPARE(answerer.seen.last().title, QString("Sila prethodnog naprezanja"));
         QCOMPARE(answerer.seen.last().icon, QMessageBox::Information);
         QVERIFY(answerer.seen.last().text.startsWith("Granice sile prethodnog naprezanja:\r\n1) Nk0<= 3013.04 [kN]"));
+    }
+
+    // The cable inside the kern: condition 4 bounds the force from above, so the
+    // windows propose its lower limit 3258.14, not 3472.11 beyond the upper one.
+    void cableInsideTheKernInBothWindows() {
+        ui::frmPocetniParametriProracuna main;
+        main.fields().setText(core::Field::Ms, "100");
+        main.fields().setText(core::Field::Ek, "30");
+        ui::frmKablovi cables(main.fields(), &main);
+        QCOMPARE(text(cables, "txtNk0"), QString("3258.15"));
+        QVERIFY(cables.findChild<QPushButton*>("cmdProracun")->isEnabled());
+        QCOMPARE(rows(cables)[8], QString("1/Nk0<=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= 0.000288009824  Nk0<= 3472.1 [kN]"));
+        MessageBoxAnswerer answerer;
+        for (const char* force : {"3400", "3472.1"}) {
+            type(cables, "txtNk0", force);
+            press(cables, "cmdProracun");
+        }
+        type(cables, "txtNk0", "3473");
+        press(cables, "cmdProracun");
+        QCOMPARE(answerer.texts(), QStringList{"Vrednost Nko izlazi van dozvoljenih granica !"});
+        QCOMPARE(text(cables, "txtNk0"), QString("3258.14"));
+
+        ui::frmKontrolaNapona stresses(main.fields(), &main);
+        QCOMPARE(text(stresses, "txtNk0"), QString("3258.15"));
+        QCOMPARE(stresses.windowTitle(), QString("Kontrola napona"));
+        stresses.show();
+        QTest::mouseClick(stresses.findChild<QLabel*>("Label8"), Qt::LeftButton);
+        QVERIFY(answerer.seen.last().text.endsWith("2) Nk0>= -11176.75 [kN]\r\n3) Nk0>= 3258.14 [kN]\r\n"
+                                                   "4) Nk0<= 3472.1 [kN]"));
+    }
+
+    // With the start-up moments the top fibre is over its limit at every force.
+    void cableInsideTheKernUnderTheFullMoment() {
+        ui::frmPocetniParametriProracuna main;
+        main.fields().setText(core::Field::Ek, "30");
+        ui::frmKontrolaNapona w(main.fields(), &main);
+        QCOMPARE(w.windowTitle(), QString("DOPUSTENI NAPONI SU PREKORACENI !"));
+        QVERIFY(!w.findChild<QPushButton*>("cmdProracun")->isEnabled());
     }
 
     void copiedRowsAreTheRowsAsTheFileHoldsThem() {
