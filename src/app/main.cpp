@@ -7,7 +7,7 @@
 
 int main(int argc, char* argv[]) {
     const bool headlessPdf = ui::asksForPdf(argc, argv);
-    if (headlessPdf) ui::chooseHeadlessPlatform();
+    if (headlessPdf) ui::prepareHeadlessRun();
     QApplication app(argc, argv);
     QApplication::setApplicationName("prednaprezanje");
     QApplication::setApplicationVersion("1.0.0");

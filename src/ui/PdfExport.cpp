@@ -62,7 +62,8 @@ bool asksForPdf(int argc, char* argv[]) {
     return false;
 }
 
-void chooseHeadlessPlatform() {
+void prepareHeadlessRun() {
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         if (!qEnvironmentVariableIsEmpty(variable)) return;
     }
@@ -86,7 +87,11 @@ int exportPdfFromCommandLine(const QStringList& arguments) {
     TextFields fields;
     reports::ProjectHeader project;
     if (const auto failure = loadDesign(file, fields, project)) return refuse(design, *failure);
-    if (!core::mayOpenKablovi(fields)) return refuse(design, fields.warnings);
+    if (!core::mayOpenKablovi(fields)) {
+        // The check of the moments refuses without a message of its own.
+        return refuse(design, fields.warnings.isEmpty() ? QStringLiteral("Mg, Mp i Ms moraju biti popunjeni !")
+                                                        : fields.warnings);
+    }
 
     const QByteArray bytes = documentPdf(reports::calculationDocument(fields, documentHeader(project)));
     const QString failure = writeWholeFile(out, bytes);

@@ -11,9 +11,10 @@ namespace ui {
 // application object exists, since the platform is chosen then.
 bool asksForPdf(int argc, char* argv[]);
 
-// With no display at all, Qt's offscreen platform; a platform the user has
-// chosen stays.
-void chooseHeadlessPlatform();
+// Before the application object exists: with no display at all, Qt's
+// offscreen platform (a platform the user has chosen stays), and Qt's own
+// notices kept off standard error, which holds only what the program says.
+void prepareHeadlessRun();
 
 // Writes the PDF the arguments ask for. Returns the exit status: 0, or 2
 // after one line on standard error saying what failed and where, with no

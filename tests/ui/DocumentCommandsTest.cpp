@@ -1,0 +1,192 @@
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "FakeFields.h"
+#include "MessageBoxAnswerer.h"
+#include "reports/CalculationDocument.h"
+#include "ui/DocumentPages.h"
+#include "ui/frmPocetniParametriProracuna.h"
+
+namespace {
+
+// Calls `handle` with each modal window other than a message box, once,
+// while it lives; the handler closes or answers it.
+class ModalWatcher : public QObject {
+public:
+    explicit ModalWatcher(std::function<void(QWidget*)> handle) : handle_(std::move(handle)) {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || qobject_cast<QMessageBox*>(modal)) return;
+            seen << modal->metaObject()->className();
+            handle_(modal);
+        });
+        timer_.start(10);
+    }
+    QStringList seen;
+
+private:
+    std::function<void(QWidget*)> handle_;
+    QTimer timer_;
+};
+
+// Chooses the file in a save dialog, waiting until the dialog holds it.
+void chooseFile(QWidget* modal, const QString& path) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (!dialog) {
+        modal->close();
+    } else if (dialog->selectedFiles().value(0) != path) {
+        dialog->selectFile(path);
+    } else {
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    }
+}
+
+QAction* action(QWidget& main, const char* name) { return main.findChild<QAction*>(name); }
+
+// Field and text pairs that change the start-up design.
+using FieldTexts = QList<QPair<int, QString>>;
+
+int pageCount(const QByteArray& pdf) {
+    return static_cast<int>(QString::fromLatin1(pdf).count(QRegularExpression(R"(/Type\s*/Page\b)")));
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class DocumentCommandsTest : public QObject {
+    Q_OBJECT
+
+    // One folder for every save: the dialog remembers the last folder it visited.
+    QTemporaryDir dir;
+
+private slots:
+    void fileMenuHoldsTheThreeItemsBeforeKraj() {
+        ui::frmPocetniParametriProracuna main;
+        QStringList items;
+        for (QAction* a : main.findChild<QMenu*>("mnuDatoteka")->actions()) {
+            items << (a->isSeparator() ? QString("|") : a->objectName() + " " + a->text());
+        }
+        QCOMPARE(items, QStringList({"|", "mnuDatotekaPregledPreStampe Pregled pre stampe...",
+                                     "mnuDatotekaStampaj Stampaj...", "mnuDatotekaIzveziUPdf Izvezi u PDF...", "|",
+                                     "mnuDatotekaKraj Kraj"}));
+        QCOMPARE(action(main, "mnuDatotekaStampaj")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    }
+
+    void refusedDesignShowsTheCheckAndOpensNothing_data() {
+        QTest::addColumn<QString>("item");
+        QTest::newRow("preview") << "mnuDatotekaPregledPreStampe";
+        QTest::newRow("print") << "mnuDatotekaStampaj";
+        QTest::newRow("PDF") << "mnuDatotekaIzveziUPdf";
+    }
+
+    void refusedDesignShowsTheCheckAndOpensNothing() {
+        QFETCH(QString, item);
+        ui::frmPocetniParametriProracuna main;
+        main.fields().setText(core::Field::M, "2");  // the efficiency lies between 0 and 1
+        MessageBoxAnswerer answerer;
+        ModalWatcher watcher([](QWidget* modal) { modal->close(); });
+        action(main, qPrintable(item))->trigger();
+        QCOMPARE(answerer.texts(),
+                 QStringList{"Koeficijent efikasnosti prethodnog naprezanja moze imati vrednost izmedju 0 i 1 !"});
+        QCOMPARE(watcher.seen, QStringList{});
+        QCOMPARE(main.fields().text(core::Field::M), std::string("0.8"));  // restored, as "Kablovi" restores it
+    }
+
+    void exportWritesTheWholeDocumentAsPdf() {
+        ui::frmPocetniParametriProracuna main;
+        const QString path = dir.filePath("proracun.pdf");
+        ModalWatcher watcher([&](QWidget* modal) { chooseFile(modal, path); });
+        action(main, "mnuDatotekaIzveziUPdf")->trigger();
+        const QByteArray pdf = readFile(path);
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QVERIFY(pdf.endsWith("%%EOF\n"));
+        QCOMPARE(pageCount(pdf), 2);
+    }
+
+    // The folder vanishes (a stick pulled out) between the choice and the writing.
+    void failedExportWarnsAndLeavesNoFile() {
+        ui::frmPocetniParametriProracuna main;
+        QVERIFY(QDir(dir.path()).mkpath("stick"));
+        const QString path = dir.filePath("stick/proracun.pdf");
+        MessageBoxAnswerer answerer;
+        ModalWatcher watcher([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (!dialog) {
+                modal->close();
+            } else if (dialog->selectedFiles().value(0) != path) {
+                dialog->selectFile(path);
+            } else {
+                QDir(dir.filePath("stick")).removeRecursively();
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            }
+        });
+        action(main, "mnuDatotekaIzveziUPdf")->trigger();
+        QCOMPARE(answerer.texts(), QStringList{"Datoteku \"" + QDir::toNativeSeparators(path) + "\" nije moguce snimiti !"});
+        QCOMPARE(answerer.seen[0].title, QString("Upozorenje !"));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    // The longest texts a design gives: undefined limits, an empty range, long project data.
+    void everyDesignFitsTwoPages_data() {
+        QTest::addColumn<FieldTexts>("texts");
+        using T = FieldTexts;
+        const auto f = [](core::Field field) { return static_cast<int>(field); };
+        QTest::newRow("start-up") << T{};
+        QTest::newRow("no prestress in service") << T{{f(core::Field::M), "0"}};
+        QTest::newRow("empty range") << T{{f(core::Field::Mg), "300"}};
+        QTest::newRow("no cable force") << T{{f(core::Field::Fk), "0"}};
+        QTest::newRow("cables at the kern, no limit from 2 and 4")
+            << T{{f(core::Field::B), "60"},  {f(core::Field::D3), "30"}, {f(core::Field::D1), "0"},
+                 {f(core::Field::D2), "0"},  {f(core::Field::B1), "30"}, {f(core::Field::B2), "30"},
+                 {f(core::Field::Ek), "10"}, {f(core::Field::Mg), "100"}};
+        QTest::newRow("widest texts") << T{{f(core::Field::Mg), "999999"}, {f(core::Field::Mp), "999999"},
+                                           {f(core::Field::Ms), "999999"}, {f(core::Field::Gbd0), "0.0001"},
+                                           {f(core::Field::Fk), "0.0001"}, {f(core::Field::Ek), "0.0001"}};
+    }
+
+    void everyDesignFitsTwoPages() {
+        QFETCH(FieldTexts, texts);
+        FakeFields fields;
+        for (const auto& [field, text] : texts) fields.setText(static_cast<core::Field>(field), text.toStdString());
+        const std::string long_(300, 'W');
+        const auto document = reports::calculationDocument(fields, ui::documentHeader({long_, long_, long_}));
+        QCOMPARE(pageCount(ui::documentPdf(document)), 2);
+    }
+
+    void previewShowsTwoPages() {
+        ui::frmPocetniParametriProracuna main;
+        int pages = 0;
+        ModalWatcher watcher([&](QWidget* modal) {
+            if (auto* preview = modal->findChild<QPrintPreviewWidget*>()) pages = preview->pageCount();
+            modal->close();
+        });
+        action(main, "mnuDatotekaPregledPreStampe")->trigger();
+        QCOMPARE(watcher.seen, QStringList{"QPrintPreviewDialog"});
+        QCOMPARE(pages, 2);
+    }
+
+    void printAsksForThePrinterFirst() {
+        ui::frmPocetniParametriProracuna main;
+        ModalWatcher watcher([](QWidget* modal) { modal->close(); });
+        action(main, "mnuDatotekaStampaj")->trigger();
+        QCOMPARE(watcher.seen, QStringList{"QPrintDialog"});
+    }
+};
+
+QTEST_MAIN(DocumentCommandsTest)
+#include "DocumentCommandsTest.moc"
