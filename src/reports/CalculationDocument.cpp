@@ -204,7 +204,12 @@ Section forceBoundsSection(const Design& d) {
         s.blocks.push_back(TextLine{limitLine(d.bounds, i)});
     }
     s.blocks.push_back(TextLine{admissibleRangeText(d), true});
-    s.blocks.push_back(Figure{drawing::magnelDiagram(d.v), 7000, 7000});
+    // As the menu command refuses the diagram window for such a design.
+    if (!d.rangeHolds || core::allowableStressesExceeded(d.v, d.bounds)) {
+        s.blocks.push_back(TextLine{"Magnel-ov dijagram se ne crta: dopusteni naponi su prekoraceni."});
+    } else {
+        s.blocks.push_back(Figure{drawing::magnelDiagram(d.v), 7000, 7000});
+    }
     return s;
 }
 

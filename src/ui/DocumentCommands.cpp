@@ -65,6 +65,9 @@ void DocumentCommands::print() {
     preparePrinter(printer);
     QPrintDialog dialog(&printer, window_);
     dialog.setObjectName("dlgStampaj");
+    // The pages come as one document: none is printed on its own.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (dialog.exec() != QDialog::Accepted) return;
     printDocument(printer, *document);
 }
