@@ -267,6 +267,9 @@ void frmVrstaKablova::odustani() {
     const double Fk = core::numericValue(fields_.text(core::Field::Fk));
     if (const auto row = catalogues::cableTypeWithFk(Fk)) selectOption(options_[*row]);
     koeficijent_->setText(QString::fromStdString(core::numberToText(savedCoefficient_)));
+    // G02 and Gko follow the coefficient put back, so the window never shows
+    // one coefficient beside the values of another, nor writes those later.
+    basProracunKarakteristikaUsvojenogKabla();
     ekscentricitet_->setText(QString::fromStdString(fields_.text(core::Field::Ek)));
     reject();
 }
