@@ -51,7 +51,12 @@ QString SaveDialog::ask(QWidget* parent) {
 
 bool writeFileSafely(QWidget* parent, const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
+    // A small write waits in the file's buffer, and commit() does not look at
+    // how flushing it went: the bytes must be on disk before the old file goes.
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+        file.error() == QFileDevice::NoError && file.commit()) {
+        return true;
+    }
     showWarning(parent, QStringLiteral("Datoteku \"%1\" nije moguce snimiti !").arg(QDir::toNativeSeparators(path)));
     return false;
 }
