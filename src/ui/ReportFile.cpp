@@ -51,7 +51,12 @@ QString SaveDialog::ask(QWidget* parent) {
 
 bool writeFileSafely(QWidget* parent, const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
+    // A small write waits in the file's buffer until the commit, which may then
+    // report success although the buffer never reached the disk (a full disk):
+    // the flush must succeed first.
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit()) {
+        return true;
+    }
     showWarning(parent, QStringLiteral("Datoteku \"%1\" nije moguce snimiti !").arg(QDir::toNativeSeparators(path)));
     return false;
 }

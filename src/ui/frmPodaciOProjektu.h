@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui/DesignFile.h"
+#include "ui/FixedDialog.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace ui {
+
+// The project data of the design: project, element, engineer and a note,
+// kept in the design file and printed in the calculation document.
+class frmPodaciOProjektu : public FixedDialog {
+    Q_OBJECT
+public:
+    frmPodaciOProjektu(const ProjectData& data, QWidget* parent = nullptr);
+
+    // The data as it stands in the window once "U redu" closed it.
+    ProjectData data() const;
+
+private:
+    void uRedu();
+
+    ProjectData original_;
+    QLineEdit* projekat_;
+    QLineEdit* element_;
+    QLineEdit* projektant_;
+    QPlainTextEdit* napomena_;
+};
+
+}  // namespace ui
