@@ -45,6 +45,7 @@ frmPodaciOProjektu::frmPodaciOProjektu(const ProjectData& data, QWidget* parent)
     napomena_->setFont(font);
     napomena_->setGeometry(twipsRect(kFieldLeft, 1455, kFieldWidth, 1920));
     napomena_->setTabChangesFocus(true);
+    shownNote_ = napomena_->toPlainText();
 
     auto* ok = addButton(this, "cmdURedu", "U redu", twipsRect(4500, 3540, 1215, 375), font);
     auto* cancel = addButton(this, "cmdOdustani", "Odustani", twipsRect(5865, 3540, 1215, 375), font);
@@ -55,8 +56,9 @@ frmPodaciOProjektu::frmPodaciOProjektu(const ProjectData& data, QWidget* parent)
 
 ProjectData frmPodaciOProjektu::data() const {
     // The editor hands back a non-breaking space as a plain one: a note
-    // nobody edited keeps its own text.
-    const QString note = napomena_->document()->isModified() ? napomena_->toPlainText() : original_.napomena;
+    // nobody changed keeps its own text.
+    const QString shown = napomena_->toPlainText();
+    const QString note = shown == shownNote_ ? original_.napomena : shown;
     return {projekat_->text(), element_->text(), projektant_->text(), note};
 }
 

@@ -22,6 +22,7 @@ private:
     void uRedu();
 
     ProjectData original_;
+    QString shownNote_;  // the note as the editor first showed it
     QLineEdit* projekat_;
     QLineEdit* element_;
     QLineEdit* projektant_;
