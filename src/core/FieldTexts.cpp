@@ -35,8 +35,8 @@ bool isWrittenNumber(std::string_view text) {
     return isNumberText(text) && text.front() != '-' && numberToText(numericValue(text)) == text;
 }
 
-// The text as a message can quote it on one line: control characters escaped,
-// a long text cut short (at a character boundary of UTF-8).
+}  // namespace
+
 std::string quoted(std::string_view text) {
     constexpr size_t kShown = 40;
     size_t end = std::min(text.size(), kShown);
@@ -59,6 +59,8 @@ std::string quoted(std::string_view text) {
     if (end < text.size()) q += "...";
     return q + "\"";
 }
+
+namespace {
 
 std::string reason(Field field, std::string_view text) {
     const FieldTyping typing = rule(field).typing;

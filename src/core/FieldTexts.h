@@ -31,6 +31,10 @@ FieldTyping fieldTyping(Field field);
 // True for the fields the user types into in the main window.
 bool isTypedField(Field field);
 
+// The text in double quotes as a one-line message can show it: control
+// characters escaped ("\n", "\x01"), a long text cut short with "...".
+std::string quoted(std::string_view text);
+
 // Nothing when the field can hold the text, otherwise the reason in one line:
 // Polje b1: "4x0" nije broj.
 std::optional<std::string> fieldTextRefusal(Field field, std::string_view text);

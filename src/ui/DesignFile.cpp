@@ -42,9 +42,10 @@ QString symbolOf(core::Field field) {
 
 // Keys other than the known ones are refused rather than dropped: a file
 // that says more than this program reads is not one it should rewrite.
+// The key comes quoted, fit for a one-line message.
 QString unknownKey(const QJsonObject& object, const QStringList& known) {
     for (auto it = object.begin(); it != object.end(); ++it) {
-        if (!known.contains(it.key())) return it.key();
+        if (!known.contains(it.key())) return QString::fromStdString(core::quoted(it.key().toStdString()));
     }
     return {};
 }
@@ -80,7 +81,7 @@ QString readInputs(const QJsonObject& root, Design& design) {
         design.text(field) = text;
     }
     if (const QString key = unknownKey(object, known); !key.isEmpty()) {
-        return QStringLiteral("Nepoznato polje \"%1\".").arg(key);
+        return QStringLiteral("Nepoznato polje %1.").arg(key);
     }
     return {};
 }
@@ -103,7 +104,7 @@ QString readProject(const QJsonObject& root, ProjectData& project) {
         project.*item.member = text.toString();
     }
     if (const QString key = unknownKey(object, known); !key.isEmpty()) {
-        return QStringLiteral("Nepoznat podatak o projektu \"%1\".").arg(key);
+        return QStringLiteral("Nepoznat podatak o projektu %1.").arg(key);
     }
     return {};
 }
@@ -153,7 +154,7 @@ DesignFileReading parseDesignFile(const QByteArray& bytes) {
         if (!problem.isEmpty()) return refused(problem);
     }
     if (const QString key = unknownKey(root, {kFormatKey, kVersionKey, kProjectKey, kInputsKey}); !key.isEmpty()) {
-        return refused(QStringLiteral("Nepoznat podatak \"%1\".").arg(key));
+        return refused(QStringLiteral("Nepoznat podatak %1.").arg(key));
     }
     return {design, {}};
 }

@@ -147,6 +147,10 @@ private slots:
                                                    << "Polje Ms: \"1567.71\" ima vise od 6 znakova.";
         QTest::newRow("unknown input") << exampleWith(R"("b1": "40",)", R"("b1": "40", "b4": "1",)")
                                        << "Nepoznato polje \"b4\".";
+        QTest::newRow("unknown input with a line break") << exampleWith(R"("b1": "40",)", R"("b1": "40", "b\n4": "1",)")
+                                                         << "Nepoznato polje \"b\\n4\".";
+        QTest::newRow("empty key") << exampleWith(R"("b1": "40",)", R"("b1": "40", "": "1",)")
+                                   << "Nepoznato polje \"\".";
         QTest::newRow("unknown member") << exampleWith(R"("formatVerzija": 1,)", R"("formatVerzija": 1, "x": 0,)")
                                         << "Nepoznat podatak \"x\".";
         QTest::newRow("project data as text") << exampleWith(R"("projekat": {)", R"("projekat": "x", "y": {)")
