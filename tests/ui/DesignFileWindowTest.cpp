@@ -56,17 +56,17 @@ private:
             current_ = dialog;
             ++shown;
             titles << dialog->windowTitle();
-            turns_ = 0;
         }
         const QString path = paths_.value(shown - 1);
-        // The dialog applies a chosen name asynchronously: choose until it holds it.
-        if (!path.isEmpty() && ++turns_ < 300) {
-            const QString selected = dialog->selectedFiles().value(0);
-            if (selected != path && selected != path + ".prednap") {
-                dialog->selectFile(path);
-                return;
+        if (!path.isEmpty()) {
+            // The name typed in full, as a user would. The dialog may still put
+            // its proposed name there later: accept once the name has stayed a turn.
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            if (name->text() != path) {
+                name->setText(path);
+            } else {
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
             }
-            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
             return;
         }
         dialog->reject();
@@ -75,7 +75,6 @@ private:
     QStringList paths_;
     QTimer timer_;
     QPointer<QFileDialog> current_;
-    int turns_ = 0;
 };
 
 ui::Design unusualDesign() {
