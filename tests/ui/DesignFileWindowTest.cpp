@@ -13,7 +13,9 @@
 #include <QTest>
 
 #include "MessageBoxAnswerer.h"
+#include "core/FieldTexts.h"
 #include "ui/DesignFile.h"
+#include "ui/TypedField.h"
 #include "ui/frmPocetniParametriProracuna.h"
 
 using core::Field;
@@ -128,6 +130,22 @@ private slots:
                                      "mnuDatotekaSnimi Snimi Ctrl+S", "mnuDatotekaSnimiKao Snimi kao... Ctrl+Shift+S",
                                      "-", "mnuDatotekaPodaciOProjektu Podaci o projektu... ", "-",
                                      "mnuDatotekaKraj Kraj Ctrl+X"}));
+    }
+
+    // A file is checked against the typing rules of the real fields.
+    void typingRulesOfTheFileAreThoseOfTheFields() {
+        frmPocetniParametriProracuna w;
+        int typed = 0;
+        for (int i = 0; i < core::kFieldCount; ++i) {
+            const auto f = static_cast<Field>(i);
+            auto* edit = qobject_cast<ui::TypedField*>(field(w, core::objectName(f).data()));
+            QCOMPARE(edit != nullptr, core::isTypedField(f));
+            if (!edit) continue;
+            ++typed;
+            QCOMPARE(edit->kind(), core::fieldTyping(f).kind);
+            QCOMPARE(edit->typingLimit(), core::fieldTyping(f).limit);
+        }
+        QCOMPARE(typed, 10);
     }
 
     void saveAsNamesTheDesignAndTheCaptionFollowsChanges() {
