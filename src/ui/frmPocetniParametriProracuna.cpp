@@ -76,7 +76,6 @@ frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent) : QM
     buildFrames(client);
     buildMenus();
     writeStartupTexts();
-    savedDesign_ = currentDesign();
     for (int i = 0; i < core::kFieldCount; ++i) {
         connect(fields_.lineEdit(static_cast<Field>(i)), &QLineEdit::textChanged, this,
                 &frmPocetniParametriProracuna::updateCaption);

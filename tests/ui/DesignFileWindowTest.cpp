@@ -1,6 +1,8 @@
 // The Datoteka menu on the real main window: saving and opening designs
 // through the dialogs, the caption, the question about unsaved changes, and
 // the project data window.
+#include <sys/resource.h>
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 #include "MessageBoxAnswerer.h"
 #include "core/FieldTexts.h"
@@ -343,6 +346,32 @@ private slots:
         QCOMPARE(answerer.texts(), QStringList{"Datoteku \"" + QDir::toNativeSeparators(path) +
                                                "\" nije moguce snimiti !"});
         QCOMPARE(w.windowTitle(), kCaption + " - nosac.prednap*");
+    }
+
+    // The disk fills up halfway through the file (here a file size limit
+    // stands in for it): the old file stays whole and the design unsaved.
+    void saveOnAFullDiskKeepsTheOldFile() {
+        frmPocetniParametriProracuna w;
+        w.show();
+        openStartupDesign(w);
+        const QByteArray old = readFile(pathOf("nosac1.prednap"));
+        field(w, "txtMg")->setText("700");
+
+        rlimit before{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit small = before;
+        small.rlim_cur = 100;  // bytes
+        const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        MessageBoxAnswerer answerer;
+        trigger(w, "mnuDatotekaSnimi");
+        setrlimit(RLIMIT_FSIZE, &before);
+        signal(SIGXFSZ, previousHandler);
+
+        QCOMPARE(answerer.texts(), QStringList{"Datoteku \"" + QDir::toNativeSeparators(pathOf("nosac1.prednap")) +
+                                               "\" nije moguce snimiti !"});
+        QCOMPARE(readFile(pathOf("nosac1.prednap")), old);
+        QCOMPARE(w.windowTitle(), kCaption + " - nosac1.prednap*");
     }
 
     void projectDataWindow() {
