@@ -181,7 +181,9 @@ QByteArray designFileBytes(const Design& design, QString* error) {
         inputs.insert(symbolOf(field), QString::fromStdString(design.text(field)));
     }
     QJsonObject project;
-    for (const ProjectItem& item : kProjectItems) project.insert(QString::fromLatin1(item.key), design.project.*item.member);
+    for (const ProjectItem& item : kProjectItems) {
+        project.insert(QString::fromLatin1(item.key), design.project.*item.member);
+    }
     // The object keeps its keys in sorted order, so the format tag and version come first.
     const QJsonObject root{{kFormatKey, kFormatTag},
                            {kVersionKey, kDesignFileVersion},
