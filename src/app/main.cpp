@@ -1,6 +1,9 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QScreen>
+
+#include <cstdio>
 
 #include "ui/frmPocetniParametriProracuna.h"
 
@@ -10,8 +13,22 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion("1.0.0");
     QApplication::setWindowIcon(QIcon(":/org.prednaprezanje.prednaprezanje.svg"));
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Proracun sile prethodnog naprezanja po Magnel-ovoj metodi");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument("FILE", "Projekat (*.prednap) koji se otvara pri pokretanju", "[FILE]");
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        fputs(qPrintable("Navedite najvise jednu datoteku.\n\n" + parser.helpText()), stderr);
+        return 1;
+    }
+
     ui::frmPocetniParametriProracuna window;
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
+    // A file that cannot be opened is reported; the program then starts as without one.
+    if (!files.isEmpty()) window.openDesignFile(files.first());
     return QApplication::exec();
 }

@@ -43,11 +43,12 @@ void answerSaveDialog(const QString& path) {
         if (!dialog) return;
         // A dialog that never takes the name is answered anyway: the test fails, it does not hang.
         if (!path.isEmpty() && ++*turns < 300) {
-            // The dialog applies its proposed name asynchronously: choose the
-            // file until the dialog holds it, then accept on a later turn.
+            // The dialog applies its proposed name asynchronously, and
+            // selectFile leaves a focused name field alone: type the name
+            // until the dialog holds it, then accept on a later turn.
             const QString selected = dialog->selectedFiles().value(0);
             if (selected != path && selected != path + ".txt") {
-                dialog->selectFile(path);
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
                 return;
             }
         }
