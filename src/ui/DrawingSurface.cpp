@@ -33,13 +33,8 @@ void paintText(QPainter& painter, const drawing::Text& t, const QColor& foregrou
     painter.setPen(colourOf(t.ink, foreground));
     const QString text = QString::fromStdString(t.text);
     const QFontMetricsF metrics(font);
-    QPointF topLeft = pixels(t.at);
-    if (t.fallback) {
-        const double width = metrics.horizontalAdvance(text);
-        if (topLeft.x() + width > t.fallback->rightEdge / kTwipsPerPixel) {
-            topLeft.setX(t.fallback->endAt / kTwipsPerPixel - width);
-        }
-    }
+    const double width = metrics.horizontalAdvance(text) * kTwipsPerPixel;
+    const QPointF topLeft(drawing::placedLeft(t, width) / kTwipsPerPixel, t.at.y / kTwipsPerPixel);
     painter.drawText(topLeft + QPointF(0, metrics.ascent()), text);
 }
 
