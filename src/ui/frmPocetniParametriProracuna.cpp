@@ -197,7 +197,7 @@ void frmPocetniParametriProracuna::writeStartupTexts() {
 // asking for custom values discards the table window.
 void frmPocetniParametriProracuna::openDopusteniNaponiUBetonu() {
     auto& table = frmDopusteniNaponUBetonu::instance(fields_, this);
-    if (table.exec() != frmDopusteniNaponUBetonu::ProizvoljanNapon) return;
+    if (table.exec() != frmDopusteniNaponUBetonu::CustomValues) return;
     delete &table;
     frmProizvoljanDopusteniNapon custom(fields_, this);
     custom.exec();
@@ -206,7 +206,7 @@ void frmPocetniParametriProracuna::openDopusteniNaponiUBetonu() {
 void frmPocetniParametriProracuna::openVrstaKablova() {
     if (!core::mayOpenVrstaKablova(fields_)) return;
     auto& table = frmVrstaKablova::instance(fields_, this);
-    if (table.exec() != frmVrstaKablova::ProizvoljanKabel) return;
+    if (table.exec() != frmVrstaKablova::CustomValues) return;
     delete &table;
     frmProizvoljanKabel custom(fields_, this);
     custom.exec();
