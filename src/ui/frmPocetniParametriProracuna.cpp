@@ -34,6 +34,33 @@ constexpr int kClientHeight = 4785;
 
 std::string nameOf(Field field) { return std::string(core::objectName(field)); }
 
+// What each field holds, with its unit, in the order of core::Field.
+constexpr const char* kToolTips[core::kFieldCount] = {
+    "b1 - sirina donje flanse [cm]",
+    "b2 - sirina gornje flanse [cm]",
+    "d3 - debljina (sirina) rebra [cm]",
+    "d1 - debljina donje flanse [cm]",
+    "d2 - debljina gornje flanse [cm]",
+    "b - visina rebra izmedju flansi [cm]",
+    "Mg - moment od sopstvene tezine [kNm]",
+    "Mp - moment od opterecenja p, deo najveceg momenta Mmax = Mg + Mp + Ms [kNm]",
+    "Ms - moment od opterecenja s, deo najveceg momenta Mmax = Mg + Mp + Ms [kNm]",
+    "m - koeficijent efikasnosti prethodnog naprezanja, sila u eksploataciji = m x Nko [-]",
+    "ek - ekscentricitet kablova, ispod tezista preseka [cm]",
+    "Gbdo - dopusteni napon pritiska pri prednaprezanju [MPa]",
+    "Gbzo - dopusteni napon zatezanja pri prednaprezanju [MPa]",
+    "Gbdbes - dopusteni napon pritiska u eksploataciji [MPa]",
+    "Gbzbes - dopusteni napon zatezanja u eksploataciji [MPa]",
+    "Fk - povrsina celika jednog kabla [cm2]",
+    "Gko - pocetni napon u celiku kabla [MPa]",
+};
+
+template <class FieldWidget>
+FieldWidget* withToolTip(FieldWidget* widget, Field field) {
+    widget->setToolTip(kToolTips[static_cast<int>(field)]);
+    return widget;
+}
+
 QLabel* label(QWidget* parent, const char* caption, QRect geometry, const QFont& font) {
     return addLabel(parent, nullptr, caption, geometry, font);
 }
@@ -43,11 +70,11 @@ QLabel* unitLabel(QWidget* parent, const char* caption, QRect geometry, const QF
 }
 
 TypedField* typedField(QWidget* parent, Field field, NumberKind kind, int limit, QRect geometry) {
-    return addTypedField(parent, nameOf(field).c_str(), kind, limit, geometry, uiFont(12));
+    return withToolTip(addTypedField(parent, nameOf(field).c_str(), kind, limit, geometry, uiFont(12)), field);
 }
 
 QLineEdit* shownField(QWidget* parent, Field field, QRect geometry) {
-    return addShownField(parent, nameOf(field).c_str(), geometry, uiFont(12));
+    return withToolTip(addShownField(parent, nameOf(field).c_str(), geometry, uiFont(12)), field);
 }
 
 QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect geometry) {
