@@ -77,8 +77,9 @@ struct SectionOutline {
     double topFlange = 0, web = 0, bottomFlange = 0;
 };
 
-// The two drawings run the bottom flange's upper face and ends opposite ways:
-// the cross-section towards the web, the Magnel diagram away from it.
+// The two drawings run the bottom flange's upper face and ends opposite ways,
+// the cross-section towards the web and the Magnel diagram away from it, and
+// a picture saved as SVG keeps the direction of every line.
 enum class BottomFlangeOrder { TowardsTheWeb, AwayFromTheWeb };
 
 // Appends in drawing order to a square surface `size` twips across; a
