@@ -24,7 +24,7 @@ void ReportWindow::showStressesExceeded(double statusPoints) {
     status_->setText(exceeded);
     status_->setFont(uiFont(statusPoints, true));
     setTextColour(status_, red);
-    force_->setEnabled(false);
+    makeShownOnly(force_);  // the force stays to be read
     proracun_->setEnabled(false);
 }
 

@@ -58,19 +58,25 @@ class ShownFieldsTest : public QObject {
 private slots:
     void everyShownValueIsLegibleAndAlike_data() {
         QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("Mg");
         QTest::addColumn<QString>("oneField");
-        QTest::newRow("main window") << 0 << "txtGbd0";
-        QTest::newRow("cable calculation") << 1 << "txtBrojKablova";
-        QTest::newRow("stress check") << 2 << "txtNkbes";
-        QTest::newRow("cross-section") << 3 << "txtIb";
-        QTest::newRow("allowable stress table") << 4 << "txtMB30Pritisak111";
-        QTest::newRow("cable catalogue") << 5 << "txtFk";
+        QTest::newRow("main window") << 0 << "617.51" << "txtGbd0";
+        QTest::newRow("cable calculation") << 1 << "617.51" << "txtBrojKablova";
+        QTest::newRow("stress check") << 2 << "617.51" << "txtNkbes";
+        QTest::newRow("cross-section") << 3 << "617.51" << "txtIb";
+        QTest::newRow("allowable stress table") << 4 << "617.51" << "txtMB30Pritisak111";
+        QTest::newRow("cable catalogue") << 5 << "617.51" << "txtFk";
+        // Stresses exceeded: the force can no longer be changed, only read.
+        QTest::newRow("cable calculation, exceeded") << 1 << "300" << "txtNk0";
+        QTest::newRow("stress check, exceeded") << 2 << "300" << "txtNk0";
     }
 
     void everyShownValueIsLegibleAndAlike() {
         QFETCH(int, window);
+        QFETCH(QString, Mg);
         QFETCH(QString, oneField);
         frmPocetniParametriProracuna main;
+        main.fields().setText(core::Field::Mg, Mg.toStdString());
         using Main = frmPocetniParametriProracuna;
         void (Main::*const commands[])() = {nullptr, &Main::openKablovi, &Main::openKontrolaNapona,
                                             &Main::openPoprecniPresek, &Main::openDopusteniNaponiUBetonu,
