@@ -36,7 +36,6 @@ std::vector<CustomValuesWindow::Copied> copied() {
 
 frmProizvoljanDopusteniNapon::frmProizvoljanDopusteniNapon(core::MainFields& fields, QWidget* parent)
     : CustomValuesWindow(fields, parent, "frmProizvoljanDopusteniNapon", "Dopusteni napon", 5040, 2160, copied()) {
-
     QGroupBox* frame = addFrame(this, "fraBeton", "Dopusteni napon u betonu", twipsRect(120, 60, 4800, 1380));
     QWidget* previous = nullptr;
     for (const auto& f : kFields) {

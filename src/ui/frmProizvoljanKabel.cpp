@@ -32,7 +32,6 @@ TypedField* typed(QWidget* parent, const char* name, int limit, QRect geometry) 
 frmProizvoljanKabel::frmProizvoljanKabel(core::MainFields& fields, QWidget* parent)
     : CustomValuesWindow(fields, parent, "frmProizvoljanKabel", "Karakteristike kabla", 4560, 2100,
                          {{kFk, Field::Fk}, {kGk0, Field::Gk0}, {kEk, Field::Ek}}) {
-
     QGroupBox* cable =
         addFrame(this, "fraKvalitetCelika", "Karakteristike prizvoljnog kabla", twipsRect(120, 60, 4320, 900));
     addLabel(cable, "Fk=", twipsRect(120, 405, 420, 285));
