@@ -42,6 +42,33 @@ const QString kDesignFilter = QStringLiteral("Projekti prethodnog naprezanja (*.
 
 std::string nameOf(Field field) { return std::string(core::objectName(field)); }
 
+// What each field holds, with its unit, in the order of core::Field.
+constexpr const char* kToolTips[core::kFieldCount] = {
+    "b1 - sirina donje flanse [cm]",
+    "b2 - sirina gornje flanse [cm]",
+    "d3 - debljina (sirina) rebra [cm]",
+    "d1 - debljina donje flanse [cm]",
+    "d2 - debljina gornje flanse [cm]",
+    "b - visina rebra izmedju flansi [cm]",
+    "Mg - moment od sopstvene tezine [kNm]",
+    "Mp - moment od opterecenja p, deo najveceg momenta Mmax = Mg + Mp + Ms [kNm]",
+    "Ms - moment od opterecenja s, deo najveceg momenta Mmax = Mg + Mp + Ms [kNm]",
+    "m - koeficijent efikasnosti prethodnog naprezanja, sila u eksploataciji = m x Nko [-]",
+    "ek - ekscentricitet kablova, ispod tezista preseka [cm]",
+    "Gbdo - dopusteni napon pritiska pri prednaprezanju [MPa]",
+    "Gbzo - dopusteni napon zatezanja pri prednaprezanju [MPa]",
+    "Gbdbes - dopusteni napon pritiska u eksploataciji [MPa]",
+    "Gbzbes - dopusteni napon zatezanja u eksploataciji [MPa]",
+    "Fk - povrsina celika jednog kabla [cm2]",
+    "Gko - pocetni napon u celiku kabla [MPa]",
+};
+
+template <class FieldWidget>
+FieldWidget* withToolTip(FieldWidget* widget, Field field) {
+    widget->setToolTip(kToolTips[static_cast<int>(field)]);
+    return widget;
+}
+
 QLabel* label(QWidget* parent, const char* caption, QRect geometry, const QFont& font) {
     return addLabel(parent, nullptr, caption, geometry, font);
 }
@@ -51,11 +78,11 @@ QLabel* unitLabel(QWidget* parent, const char* caption, QRect geometry, const QF
 }
 
 TypedField* typedField(QWidget* parent, Field field, NumberKind kind, int limit, QRect geometry) {
-    return addTypedField(parent, nameOf(field).c_str(), kind, limit, geometry, uiFont(12));
+    return withToolTip(addTypedField(parent, nameOf(field).c_str(), kind, limit, geometry, uiFont(12)), field);
 }
 
 QLineEdit* shownField(QWidget* parent, Field field, QRect geometry) {
-    return addShownField(parent, nameOf(field).c_str(), geometry, uiFont(12));
+    return withToolTip(addShownField(parent, nameOf(field).c_str(), geometry, uiFont(12)), field);
 }
 
 QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect geometry) {
@@ -220,7 +247,7 @@ void frmPocetniParametriProracuna::writeStartupTexts() {
 // asking for custom values discards the table window.
 void frmPocetniParametriProracuna::openDopusteniNaponiUBetonu() {
     auto& table = frmDopusteniNaponUBetonu::instance(fields_, this);
-    if (table.exec() != frmDopusteniNaponUBetonu::ProizvoljanNapon) return;
+    if (table.exec() != frmDopusteniNaponUBetonu::CustomValues) return;
     delete &table;
     frmProizvoljanDopusteniNapon custom(fields_, this);
     custom.exec();
@@ -229,7 +256,7 @@ void frmPocetniParametriProracuna::openDopusteniNaponiUBetonu() {
 void frmPocetniParametriProracuna::openVrstaKablova() {
     if (!core::mayOpenVrstaKablova(fields_)) return;
     auto& table = frmVrstaKablova::instance(fields_, this);
-    if (table.exec() != frmVrstaKablova::ProizvoljanKabel) return;
+    if (table.exec() != frmVrstaKablova::CustomValues) return;
     delete &table;
     frmProizvoljanKabel custom(fields_, this);
     custom.exec();
