@@ -205,7 +205,9 @@ TEST(ForceRule, AdmissibleExactlyWhenTheStressesAreWithinTheirLimits) {
             (admitted ? admissible : rejected)++;
         }
         const double mAtMin = margin(v, f.minNko);
-        if (std::fabs(mAtMin) > 1e-7) ASSERT_EQ(allowableStressesExceeded(v, f), mAtMin < 0) << cases;
+        if (std::fabs(mAtMin) > 1e-7) {
+            ASSERT_EQ(allowableStressesExceeded(v, f), mAtMin < 0) << cases;
+        }
     }
     EXPECT_GT(admissible, 10000);
     EXPECT_GT(rejected, 10000);

@@ -57,17 +57,6 @@ private slots:
 
     // A web 1 cm wide with small moments gives a negative minNko, whose line
     // lies left of the surface: the text starts at the surface's left edge.
-    void minNkoTextOfANegativeForceStartsAtTheLeftEdge() {
-        ui::frmPocetniParametriProracuna main;
-        const std::pair<core::Field, const char*> narrow[] = {
-            {core::Field::D3, "1"}, {core::Field::Mg, "100"}, {core::Field::Mp, "0"}, {core::Field::Ms, "100"}};
-        for (const auto& [field, text] : narrow) main.fields().setText(field, text);
-        const OpenedWindow w = OpenedWindow::open([&] { main.openMagnelovDijagram(); }, "pctMagnelovDijagram");
-        QVERIFY(w.opened);
-        QVERIFY(inkInTextBand(w.surface, 0, 150));
-        QVERIFY(inkInTextBand(w.surface, 1000, 1500));
-    }
-
 private:
     // Ink of the window-text colour in the rows of the minNko text, 3800 to
     // 4000 twips, between two columns.
