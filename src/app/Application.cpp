@@ -10,10 +10,11 @@ namespace {
 constexpr const char* kDesktopId = "org.prednaprezanje.prednaprezanje";
 
 // The icon sizes are rendered to PNG at build time: reading them is cheap and
-// needs no SVG engine while the program starts.
+// needs no SVG engine while the program starts. Qt decodes every size added
+// at once, so the largest is the one a high-resolution about window needs.
 QIcon applicationIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 32, 48, 64, 128}) {
         icon.addFile(QStringLiteral(":/icons/%1/%2.png").arg(size).arg(kDesktopId), QSize(size, size));
     }
     return icon;
