@@ -11,10 +11,10 @@ constexpr const char* kDesktopId = "org.prednaprezanje.prednaprezanje";
 
 // The icon sizes are rendered to PNG at build time: reading them is cheap and
 // needs no SVG engine while the program starts. Qt decodes every size added
-// at once, so the largest is the one a high-resolution about window needs.
+// at once: the sizes a window manager asks for, and none larger.
 QIcon applicationIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128}) {
+    for (int size : {16, 32, 48, 64}) {
         icon.addFile(QStringLiteral(":/icons/%1/%2.png").arg(size).arg(kDesktopId), QSize(size, size));
     }
     return icon;

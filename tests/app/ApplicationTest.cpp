@@ -71,7 +71,7 @@ private slots:
     void iconEverywhere() {
         const QIcon icon = QApplication::windowIcon();
         QVERIFY(!icon.isNull());
-        for (int size : {16, 32, 48, 128}) QVERIFY2(!icon.pixmap(size).isNull(), qPrintable(QString::number(size)));
+        for (int size : {16, 32, 48, 64}) QVERIFY2(!icon.pixmap(size).isNull(), qPrintable(QString::number(size)));
         ui::frmAbout about;
         const QLabel* picture = about.findChild<QLabel*>("picIcon");
         QVERIFY(picture);
