@@ -5,6 +5,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -134,6 +137,16 @@ private slots:
             if (!action->isSeparator()) texts << action->text().section('\t', 0, 0);
         }
         QCOMPARE(texts, QStringList({"&Opozovi", "&Ponovi", "Ise&ci", "&Kopiraj", "&Nalepi", "Obrisi", "Izaberi sve"}));
+    }
+
+    void printDialogs() {
+        QPrinter printer;
+        QPrintDialog print(&printer);
+        QCOMPARE(print.windowTitle(), QString("Stampaj"));
+        QCOMPARE(buttonTexts(&print).split('|').filter("Stampaj"), QStringList("&Stampaj"));
+        QVERIFY(buttonTexts(&print).split('|').contains("Odustani"));
+        QPrintPreviewDialog preview(&printer);
+        QCOMPARE(preview.windowTitle(), QString("Pregled pre stampe"));
     }
 
     // The real program, started as a desktop starts it, shows its window
