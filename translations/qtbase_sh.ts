@@ -48,6 +48,53 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Upotreba: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opcije]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcije:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumenti:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Prikazuje pomoc za komandnu liniju.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Prikazuje pomoc zajedno sa opcijama Qt-a.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Prikazuje verziju programa.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Nepoznate opcije: %1.</translation>
+    </message>
+    <message>
+        <source>Unknown option '%1'.</source>
+        <translation>Nepoznata opcija '%1'.</translation>
+    </message>
+    <message>
+        <source>Missing value after '%1'.</source>
+        <translation>Nedostaje vrednost posle '%1'.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after '%1'.</source>
+        <translation>Neocekivana vrednost posle '%1'.</translation>
+    </message>
+</context>
+<context>
     <name>QCupsJobWidget</name>
     <message>
         <source>Job</source>

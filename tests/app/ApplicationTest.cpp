@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -49,8 +50,9 @@ QString buttonTexts(QWidget* window) {
     return texts.join('|');
 }
 
-// Utilisation of this process's CPU and whether it is waiting: a program
-// that has shown its window sits in its event loop, asleep, using no time.
+// Whether a process is waiting, and the processor time it has used so far: a
+// program that has shown its window sits in its event loop, asleep, using no
+// time.
 struct ProcessState {
     char state = '?';
     qint64 cpuTicks = -1;
@@ -147,6 +149,19 @@ private slots:
         QVERIFY(buttonTexts(&print).split('|').contains("Odustani"));
         QPrintPreviewDialog preview(&printer);
         QCOMPARE(preview.windowTitle(), QString("Pregled pre stampe"));
+    }
+
+    void commandLineHelp() {
+        QCommandLineParser parser;
+        parser.addHelpOption();
+        parser.addVersionOption();
+        const QString help = parser.helpText();
+        for (const char* text : {"Upotreba: ", "[opcije]", "Opcije:", "Prikazuje pomoc za komandnu liniju.",
+                                 "Prikazuje verziju programa."}) {
+            QVERIFY2(help.contains(text), qPrintable(help));
+        }
+        QVERIFY(!parser.parse({"prednaprezanje", "--nema"}));
+        QCOMPARE(parser.errorText(), QString("Nepoznata opcija 'nema'."));
     }
 
     // The real program, started as a desktop starts it, shows its window
