@@ -1,17 +1,17 @@
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QIcon>
 #include <QScreen>
 
 #include <cstdio>
 
+#include "app/Application.h"
 #include "ui/frmPocetniParametriProracuna.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("prednaprezanje");
     QApplication::setApplicationVersion("1.0.0");
-    QApplication::setWindowIcon(QIcon(":/org.prednaprezanje.prednaprezanje.svg"));
+    app::setUpApplication();
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Proracun sile prethodnog naprezanja po Magnel-ovoj metodi");
