@@ -19,7 +19,7 @@ int main() {
         process.setProcessEnvironment(environment);
         QElapsedTimer timer;
         timer.start();
-        process.start(PREDNAPREZANJE_PROGRAM, {"--pdf", dir.filePath("proracun.pdf")});
+        process.start(PREDNAPREZANJE_EXECUTABLE, {"--pdf", dir.filePath("proracun.pdf")});
         if (!process.waitForFinished(60000) || process.exitCode() != 0) {
             std::fprintf(stderr, "pdf_bench: the export failed: %s\n", process.readAllStandardError().constData());
             return 1;

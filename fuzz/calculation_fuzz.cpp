@@ -1,7 +1,11 @@
 // The whole calculation over arbitrary numeric inputs: section, bounds,
 // stresses, cable count, both reports and both drawings. No row or drawing
 // text ever holds "inf", "nan" or a byte beyond ASCII, the reports always
-// have 36 and 4 rows, and every drawn coordinate is finite.
+// have 36 and 4 rows, and every drawn coordinate is finite. For a design an
+// engineer could enter, a force is admissible exactly when the four edge
+// stresses it causes are within the allowable ones, outside the band of
+// rounding at a limit.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -9,6 +13,8 @@
 #include "FuzzInput.h"
 #include "core/CableCount.h"
 #include "core/EdgeStresses.h"
+#include "core/ForceBounds.h"
+#include "core/Tolerance.h"
 #include "core/NumberText.h"
 #include "drawing/CrossSectionDrawing.h"
 #include "drawing/MagnelDiagram.h"
@@ -34,6 +40,45 @@ void checkDrawing(const drawing::Drawing& list) {
             checkText(text.text);
         }
     }
+}
+
+// Any number folded into [from, to).
+double within(double x, double from, double to) {
+    if (!std::isfinite(x)) x = 0;
+    return from + std::fmod(std::fabs(x), to - from);
+}
+
+void checkForceRule(FuzzInput& in) {
+    core::DesignValues v;
+    v.section = {within(in.number(), 1, 300), within(in.number(), 0, 300), within(in.number(), 0, 300),
+                 within(in.number(), 0, 50), within(in.number(), 0, 50), within(in.number(), 1, 100)};
+    v.Mg = within(in.number(), 0, 1e4);
+    v.Mp = within(in.number(), 0, 1e4);
+    v.Ms = within(in.number(), 0, 1e4);
+    v.m = within(in.number(), 0.01, 1);
+    v.allowable = {within(in.number(), 0, 40), within(in.number(), 0, 5), within(in.number(), 0, 40),
+                   within(in.number(), 0, 5)};
+    const core::ForceBounds f = core::computeForceBounds(v);
+    v.cable.ek = within(in.number(), 0, f.section.yb1);
+    const core::ForceBounds bounds = core::computeForceBounds(v);
+    const double N = within(in.number(), 0, 1e5);
+
+    const core::EdgeStresses s = core::computeEdgeStresses(v, N);
+    const core::AllowableStresses& g = v.allowable;
+    const core::WorkingSection& w = bounds.working;
+    // The stresses at play: each edge stress is a prestress part less a moment part.
+    const double prestress = std::fabs(N / bounds.section.A * 1e4 * 1e-3) *
+                             (2 + v.cable.ek / (w.kb1 * 1e2) + v.cable.ek / (w.kb2 * 1e2));
+    const double moments = bounds.Mmax * (1 / w.Wb1 + 1 / w.Wb2) * 1e-3;
+    const double scale = 1 + prestress + moments + g.Gbd0 + g.Gbz0 + g.Gbdbes + g.Gbzbes;
+    const double margin =
+        std::min({g.Gbd0 - s.Gb1_0, s.Gb2_0 + g.Gbz0, s.Gb1_bes + g.Gbzbes, g.Gbdbes - s.Gb2_bes});
+    if (!std::isfinite(margin) || std::fabs(margin) < 1e-6 * scale) return;
+    for (double limit : {bounds.N1, bounds.N2, bounds.N3, bounds.N4}) {
+        if (std::fabs(N - limit) <= 2 * core::toleranceAt(N, limit)) return;  // a force at a limit
+    }
+    FUZZ_REQUIRE((core::checkAdmissibleNk0(bounds, N) == core::Nk0Check::Admissible) == (margin > 0));
+    FUZZ_REQUIRE(core::edgeStressesExceeded(s, g) == (margin < 0));
 }
 
 }  // namespace
@@ -65,5 +110,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     checkDrawing(drawing::crossSectionDrawing(v));
     checkDrawing(drawing::magnelDiagram(v));
+    checkForceRule(in);
     return 0;
 }

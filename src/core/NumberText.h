@@ -28,7 +28,7 @@ std::string numberToText(double value);
 // going to the even neighbour: Round(0.125, 2) = 0.12, Round(2.675, 2) = 2.68.
 double Round(double x, int n);
 
-// numberToText(Round(x, n)), in one step: "2477.04", "0.000331890225".
+// The text of Round(x, n): "2477.04", "0.000331890225".
 std::string roundedText(double x, int n);
 
 // Exactly two decimals, halves away from zero, no thousands separator

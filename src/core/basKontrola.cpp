@@ -46,16 +46,23 @@ KeyFilterResult FiltarDecimalnogBroja(char typed, std::string_view currentText) 
     return acceptIf(isDigit(typed) || typed == kBackspace, typed);
 }
 
-std::optional<std::string> textAsTyped(NumberKind kind, int typingLimit, std::string_view text) {
-    if (text.size() > static_cast<std::size_t>(typingLimit)) return std::nullopt;
-    std::string typed;
-    for (char c : text) {
+std::optional<std::string> typedCharacters(NumberKind kind, int typingLimit, std::string_view around,
+                                           std::string_view typed) {
+    if (typingLimit > 0 && around.size() + typed.size() > static_cast<std::size_t>(typingLimit)) return std::nullopt;
+    std::string field(around);
+    std::string characters;
+    for (char c : typed) {
         if (c == kBackspace) return std::nullopt;
-        const KeyFilterResult r = kind == NumberKind::Whole ? FiltarCelogBroja(c) : FiltarDecimalnogBroja(c, typed);
+        const KeyFilterResult r = kind == NumberKind::Whole ? FiltarCelogBroja(c) : FiltarDecimalnogBroja(c, field);
         if (!r.accepted) return std::nullopt;
-        typed += *r.accepted;
+        field += *r.accepted;
+        characters += *r.accepted;
     }
-    return typed;
+    return characters;
+}
+
+std::optional<std::string> textAsTyped(NumberKind kind, int typingLimit, std::string_view text) {
+    return typedCharacters(kind, typingLimit, {}, text);
 }
 
 bool KontrolaDimenzija(MainFields& f) {

@@ -29,10 +29,14 @@ KeyFilterResult FiltarDecimalnogBroja(char typed, std::string_view currentText);
 // Whole-number fields take digits; decimal fields also one point.
 enum class NumberKind { Whole, Decimal };
 
-// The text that typing `text` character by character into an empty field of
-// this kind would leave there (commas become points), or nothing when the key
-// filter would refuse a character or the text is longer than the typing limit.
-// A pasted text is taken only when typing could have produced it.
+// The characters that typing `typed` into a field holding `around` (its text
+// less any selection the typing replaces) would put there, commas as points;
+// nothing when the key filter would refuse one of them or the text would run
+// past the typing limit (0: none). A pasted text is taken only on these terms.
+std::optional<std::string> typedCharacters(NumberKind kind, int typingLimit, std::string_view around,
+                                           std::string_view typed);
+
+// What typing `text` into an empty field would leave there.
 std::optional<std::string> textAsTyped(NumberKind kind, int typingLimit, std::string_view text);
 
 bool KontrolaDimenzija(MainFields& f);

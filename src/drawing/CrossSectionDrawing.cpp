@@ -13,13 +13,6 @@ double widestPart(const core::SectionDimensions& s) {
     return s.d3;
 }
 
-void grid(DrawingBuilder& d) {
-    for (int i = 250; i <= 4750; i += 200) {
-        d.line(0, i, 5000, i, kLightGrey, 1);
-        d.line(i, 0, i, 5000, kLightGrey, 1);
-    }
-}
-
 void axes(DrawingBuilder& d) {
     d.line(200, kCentre, 4800, kCentre, kRed, 1);
     d.line(kCentre, 200, kCentre, 4800, kRed, 1);
@@ -38,19 +31,7 @@ void outline(DrawingBuilder& d, const core::SectionDimensions& s, const CrossSec
     const double yL = cy + k.sy * (p.yb1 - s.d1);
     const double yB = cy + k.sy * p.yb1;
     const double hb2 = k.sx * s.b2 / 2, hd3 = k.sx * s.d3 / 2, hb1 = k.sx * s.b1 / 2;
-    auto segment = [&](double x1, double y1, double x2, double y2) { d.line(x1, y1, x2, y2, kForeground, 2); };
-    segment(cx - hb2, yT, cx + hb2, yT);
-    segment(cx - hb2, yU, cx - hd3, yU);
-    segment(cx + hb2, yU, cx + hd3, yU);
-    segment(cx - hb2, yT, cx - hb2, yU);
-    segment(cx + hb2, yT, cx + hb2, yU);
-    segment(cx - hd3, yU, cx - hd3, yL);
-    segment(cx + hd3, yU, cx + hd3, yL);
-    segment(cx - hb1, yL, cx - hd3, yL);
-    segment(cx + hb1, yL, cx + hd3, yL);
-    segment(cx - hb1, yB, cx + hb1, yB);
-    segment(cx - hb1, yB, cx - hb1, yL);
-    segment(cx + hb1, yB, cx + hb1, yL);
+    d.outline({cx, yT, yU, yL, yB, hb2, hd3, hb1}, BottomFlangeOrder::TowardsTheWeb, kForeground, 2);
 }
 
 }  // namespace
@@ -60,8 +41,8 @@ CrossSectionScales crossSectionScales(const core::SectionDimensions& s) {
 }
 
 Drawing crossSectionDrawing(const core::DesignValues& v) {
-    DrawingBuilder d;
-    grid(d);
+    DrawingBuilder d(5000);
+    d.grid(250);
     axes(d);
     outline(d, v.section, crossSectionScales(v.section));
     return d.take();

@@ -62,10 +62,7 @@ Geometry geometryOf(const core::DesignValues& v) {
 }
 
 void gridAndAxes(DrawingBuilder& d) {
-    for (int i = 200; i <= 6800; i += 200) {
-        d.line(0, i, 7000, i, kLightGrey, 1);
-        d.line(i, 0, i, 7000, kLightGrey, 1);
-    }
+    d.grid(200);
     d.line(200, kOriginY, 6800, kOriginY, kForeground, 1);
     d.line(kOriginX, 200, kOriginX, 6800, kForeground, 1);
     d.dot(kOriginX, kOriginY, kForeground, 5);
@@ -88,20 +85,7 @@ void outline(DrawingBuilder& d, const core::SectionDimensions& s, const Geometry
     const double yTF = g.above(g.p.yb2 - s.d2);
     const double yBF = g.below(g.p.yb1 - s.d1);
     const double yB = g.below(g.p.yb1);
-    const double c = kOriginX;
-    auto segment = [&](double x1, double y1, double x2, double y2) { d.line(x1, y1, x2, y2, kGrey, 1); };
-    segment(c - xb2, yT, c + xb2, yT);
-    segment(c - xb2, yTF, c - xw, yTF);
-    segment(c + xb2, yTF, c + xw, yTF);
-    segment(c - xb2, yT, c - xb2, yTF);
-    segment(c + xb2, yT, c + xb2, yTF);
-    segment(c - xw, yTF, c - xw, yBF);
-    segment(c + xw, yTF, c + xw, yBF);
-    segment(c - xw, yBF, c - xb1, yBF);
-    segment(c + xw, yBF, c + xb1, yBF);
-    segment(c - xb1, yB, c + xb1, yB);
-    segment(c - xb1, yBF, c - xb1, yB);
-    segment(c + xb1, yBF, c + xb1, yB);
+    d.outline({kOriginX, yT, yTF, yBF, yB, xb2, xw, xb1}, BottomFlangeOrder::AwayFromTheWeb, kGrey, 1);
 }
 
 void conditionLines(DrawingBuilder& d, const Geometry& g, double ek) {
@@ -121,9 +105,7 @@ void conditionLines(DrawingBuilder& d, const Geometry& g, double ek) {
     d.line(xM, kOriginY, xM, yE, kCyan, 1);
     // When limit 3 or 4 governs and its line reaches furthest, the text would
     // start 450 twips short of the edge and be cut off: it then stands left of the line.
-    const TextFallback leftOfTheLine{7000, static_cast<float>(xM - 50)};
-    d.textBeside(xM + 50, 3800, "minNko= " + core::formatTwoDecimals(g.f.minNko) + " kN", kForeground, true,
-                 leftOfTheLine);
+    d.textBeside(xM + 50, 3800, "minNko= " + core::formatTwoDecimals(g.f.minNko) + " kN", kForeground, true, xM - 50);
 }
 
 // Line 4 and its entry share olive, so each entry names the line of its colour.
@@ -144,7 +126,7 @@ MagnelScales magnelScales(const core::DesignValues& v) { return geometryOf(v).k;
 
 Drawing magnelDiagram(const core::DesignValues& v) {
     const Geometry g = geometryOf(v);
-    DrawingBuilder d;
+    DrawingBuilder d(7000);
     gridAndAxes(d);
     kernPoints(d, g);
     outline(d, v.section, g);

@@ -49,39 +49,64 @@ struct Dot {
     int penWidth = 1;
 };
 
-// Where a text goes when it would run past the right edge of the surface.
-// Only the surface knows how wide a text comes out, so the list says both.
-struct TextFallback {
-    float rightEdge = 0;  // the surface's right edge, twips
-    float endAt = 0;      // the text is printed ending here instead, twips
-};
-
-// Printed with the top left corner of the text at `at`.
+// Printed with the top left corner of the text at `at`, unless part of it
+// would then fall off the surface (see placedLeft).
 struct Text {
     Point at;
     std::string text;
     Ink ink;
     bool bold = false;
-    std::optional<TextFallback> fallback;
+    float rightEdge = 0;         // the surface's right edge, twips; its left edge is 0
+    std::optional<float> endAt;  // a label beside a line: where it ends instead when it would run past the right edge
 };
+
+// Where a text that comes out `width` twips wide starts. Only the surface
+// knows the width, so it measures the text and asks here: a label beside a
+// line that would run past the right edge moves to the line's left, and no
+// text starts left of the surface or ends right of it.
+double placedLeft(const Text& text, double width);
 
 using Primitive = std::variant<Line, Dot, Text>;
 using Drawing = std::vector<Primitive>;
 
-// Appends in drawing order; a primitive with a coordinate that is not a finite
-// number (a scale from a zero width, an undefined force limit) is left out,
-// so the surface is never asked to draw at infinity.
+// An I-section outline: the vertical axis it is centred on, its four levels
+// and three half-widths, all in twips.
+struct SectionOutline {
+    double centre = 0;
+    double top = 0, underTopFlange = 0, overBottomFlange = 0, bottom = 0;
+    double topFlange = 0, web = 0, bottomFlange = 0;
+};
+
+// The two drawings run the bottom flange's upper face and ends opposite ways,
+// the cross-section towards the web and the Magnel diagram away from it, and
+// a picture saved as SVG keeps the direction of every line.
+enum class BottomFlangeOrder { TowardsTheWeb, AwayFromTheWeb };
+
+// Appends in drawing order to a square surface `size` twips across; a
+// primitive with a coordinate that is not a finite number (a scale from a
+// zero width, an undefined force limit) is left out, so the surface is never
+// asked to draw at infinity.
 class DrawingBuilder {
 public:
+    explicit DrawingBuilder(double size) : size_(size) {}
+
     void line(double x1, double y1, double x2, double y2, Ink ink, int penWidth);
     void dot(double x, double y, Ink ink, int penWidth);
     void text(double x, double y, std::string text, Ink ink, bool bold);
-    // A label beside a line: past the right edge it moves to the line's left.
-    void textBeside(double x, double y, std::string text, Ink ink, bool bold, TextFallback fallback);
+    // A label beside a line: past the right edge it ends at endAt instead.
+    void textBeside(double x, double y, std::string text, Ink ink, bool bold, double endAt);
+
+    // Light grey lines every 200 twips, across and then down, from `margin`
+    // to `margin` short of the far edge.
+    void grid(int margin);
+    // The twelve segments: top edge, top flange underside and ends, web sides,
+    // bottom flange upper face, bottom edge and ends.
+    void outline(const SectionOutline& o, BottomFlangeOrder order, Ink ink, int penWidth);
 
     Drawing take() { return std::move(drawing_); }
 
 private:
+    double size_;
     Drawing drawing_;
 };
 

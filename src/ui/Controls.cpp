@@ -50,10 +50,19 @@ QLineEdit* addShownField(QWidget* parent, const char* name, QRect geometry, cons
     field->setFont(font);
     field->setGeometry(geometry);
     field->setAlignment(Qt::AlignRight);
-    field->setEnabled(false);
-    field->setFocusPolicy(Qt::NoFocus);
+    makeShownOnly(field);
     keepTextWhole(field);
     return field;
+}
+
+void makeShownOnly(QLineEdit* field) {
+    field->setEnabled(false);
+    field->setFocusPolicy(Qt::NoFocus);
+    // The greyed text of a disabled field is too faint to read a value from;
+    // the greyed background alone says that it cannot be edited.
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+    field->setPalette(palette);
 }
 
 TypedField* addTypedField(QWidget* parent, const char* name, NumberKind kind, int typingLimit, QRect geometry,

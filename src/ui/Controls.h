@@ -21,8 +21,12 @@ QGroupBox* addFrame(QWidget* parent, const char* name, const QString& caption, Q
 QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 
-// A field the program fills: right-aligned, greyed, never focused.
+// A field the program fills: right-aligned, shown only (below).
 QLineEdit* addShownField(QWidget* parent, const char* name, QRect geometry, const QFont& font);
+
+// A field the user reads and never edits: greyed and never focused, but its
+// text as dark as in a field the user types into, in every window alike.
+void makeShownOnly(QLineEdit* field);
 
 TypedField* addTypedField(QWidget* parent, const char* name, NumberKind kind, int typingLimit, QRect geometry,
                           const QFont& font);

@@ -11,6 +11,10 @@
 
 namespace ui {
 
+reports::ProjectHeader projectHeader(const ProjectData& project) {
+    return {project.projekat.toStdString(), project.element.toStdString(), project.projektant.toStdString()};
+}
+
 DocumentCommands::DocumentCommands(QWidget* window, core::MainFields& fields,
                                    std::function<reports::ProjectHeader()> project)
     : QObject(window),
@@ -29,7 +33,10 @@ void DocumentCommands::addTo(QMenu* menu, QAction* before) {
         {"mnuDatotekaStampaj", "Stampaj...", &DocumentCommands::print},
         {"mnuDatotekaIzveziUPdf", "Izvezi u PDF...", &DocumentCommands::exportPdf},
     };
-    menu->insertSeparator(before);
+    // A separator before the group unless one is there already.
+    const QList<QAction*> actions = menu->actions();
+    const qsizetype at = actions.indexOf(before);
+    if (at > 0 && !actions[at - 1]->isSeparator()) menu->insertSeparator(before);
     for (const auto& item : items) {
         auto* action = new QAction(QString::fromLatin1(item.caption), menu);
         action->setObjectName(item.name);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "reports/CalculationDocument.h"
+#include "ui/DesignFile.h"
 #include "ui/ReportFile.h"
 
 class QAction;
@@ -16,6 +17,9 @@ class MainFields;
 }
 
 namespace ui {
+
+// The project data of a design as the document's header prints them.
+reports::ProjectHeader projectHeader(const ProjectData& project);
 
 // The commands that hand the calculation document over: print preview,
 // printing and a PDF file. Each runs the checks of "Kablovi" first, with their

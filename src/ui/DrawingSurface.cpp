@@ -1,7 +1,9 @@
 #include "ui/DrawingSurface.h"
 
 #include <QBuffer>
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
@@ -33,13 +35,8 @@ void paintText(QPainter& painter, const drawing::Text& t, const QColor& foregrou
     painter.setPen(colourOf(t.ink, foreground));
     const QString text = QString::fromStdString(t.text);
     const QFontMetricsF metrics(font);
-    QPointF topLeft = pixels(t.at);
-    if (t.fallback) {
-        const double width = metrics.horizontalAdvance(text);
-        if (topLeft.x() + width > t.fallback->rightEdge / kTwipsPerPixel) {
-            topLeft.setX(t.fallback->endAt / kTwipsPerPixel - width);
-        }
-    }
+    const double width = metrics.horizontalAdvance(text) * kTwipsPerPixel;
+    const QPointF topLeft(drawing::placedLeft(t, width) / kTwipsPerPixel, t.at.y / kTwipsPerPixel);
     painter.drawText(topLeft + QPointF(0, metrics.ascent()), text);
 }
 
@@ -79,16 +76,20 @@ void DrawingSurface::paintOn(QPainter& painter) const {
     paintDrawing(painter, drawing_, palette().color(QPalette::Text));
 }
 
-QByteArray DrawingSurface::png() const {
+QImage DrawingSurface::image() const {
     QImage image(size() * 2, QImage::Format_RGB32);
     image.setDevicePixelRatio(2);
     QPainter painter(&image);
     paintOn(painter);
     painter.end();
+    return image;
+}
+
+QByteArray DrawingSurface::png() const {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    image().save(&buffer, "PNG");
     return bytes;
 }
 
@@ -111,6 +112,9 @@ void DrawingSurface::contextMenuEvent(QContextMenuEvent* event) {
     QAction* save = menu.addAction("Snimi sliku...");
     save->setObjectName("mnuSnimiSliku");
     connect(save, &QAction::triggered, this, &DrawingSurface::saveImage);
+    QAction* copy = menu.addAction("Kopiraj sliku");
+    copy->setObjectName("mnuKopirajSliku");
+    connect(copy, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setImage(image()); });
     menu.exec(event->globalPos());
 }
 

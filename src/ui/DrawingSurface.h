@@ -5,6 +5,7 @@
 #include "drawing/Primitives.h"
 #include "ui/ReportFile.h"
 
+class QImage;
 class QPainter;
 
 namespace ui {
@@ -17,7 +18,8 @@ void paintDrawing(QPainter& painter, const drawing::Drawing& drawing, const QCol
 // A drawing surface: the system window colour behind, the window-text colour
 // as foreground. It keeps its list and replays it on every paint, so the
 // drawing survives being covered, moved or shown at another pixel density.
-// Its context menu saves the same list as an image.
+// Its context menu saves the same list as an image, or copies the image to
+// the clipboard.
 class DrawingSurface : public QWidget {
     Q_OBJECT
 public:
@@ -26,7 +28,8 @@ public:
 
     void setDrawing(drawing::Drawing drawing);
 
-    // The drawing as a PNG at twice the surface's pixel size, or as SVG.
+    // The drawing at twice the surface's pixel size, as an image or a PNG, or as SVG.
+    QImage image() const;
     QByteArray png() const;
     QByteArray svg() const;
 

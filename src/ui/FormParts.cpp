@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "catalogues/CableCatalogue.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
 
@@ -44,12 +45,7 @@ QLineEdit* addCell(QWidget* parent, const QString& name, const QString& text, QR
     cell->setFont(uiFont(8.25, bold));
     cell->setGeometry(geometry);
     cell->setAlignment(Qt::AlignCenter);
-    cell->setEnabled(false);
-    cell->setFocusPolicy(Qt::NoFocus);
-    // Disabled only so it cannot be edited: the value must stay legible.
-    QPalette palette = cell->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
-    cell->setPalette(palette);
+    makeShownOnly(cell);
     return cell;
 }
 

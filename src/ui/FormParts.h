@@ -17,7 +17,7 @@ namespace ui {
 QGroupBox* addFrame(QWidget* parent, const char* name, const char* caption, QRect geometry);
 QLabel* addLabel(QWidget* parent, const QString& caption, QRect geometry, const char* name = nullptr);
 QPushButton* addButton(QWidget* parent, const char* name, const char* caption, QRect geometry);
-// A read-only cell of a table: disabled, never focused.
+// A read-only cell of a table (see makeShownOnly).
 QLineEdit* addCell(QWidget* parent, const QString& name, const QString& text, QRect geometry, bool bold);
 
 // Selecting an option from code acts as a click, as a click by the user:

@@ -29,6 +29,21 @@ bool askYesNo(QWidget* parent, const QString& title, const QString& text, Defaul
     return run(box, parent) == QMessageBox::Yes;
 }
 
+Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (run(box, parent)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;  // the close box too
+    }
+}
+
 void showPlain(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     run(box, parent);

@@ -14,6 +14,10 @@ void showWarning(QWidget* parent, const QString& text);
 enum class DefaultAnswer { Yes, No };
 bool askYesNo(QWidget* parent, const QString& title, const QString& text, DefaultAnswer answer = DefaultAnswer::Yes);
 
+// Question icon, Yes, No and Cancel; Yes by default.
+enum class Answer { Yes, No, Cancel };
+Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text);
+
 // No icon, one OK button.
 void showPlain(QWidget* parent, const QString& title, const QString& text);
 

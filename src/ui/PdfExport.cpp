@@ -1,6 +1,5 @@
 #include "ui/PdfExport.h"
 
-#include <QCommandLineParser>
 #include <QDir>
 #include <array>
 #include <cstdio>
@@ -9,6 +8,8 @@
 
 #include "core/basKontrola.h"
 #include "reports/CalculationDocument.h"
+#include "ui/DesignFile.h"
+#include "ui/DocumentCommands.h"
 #include "ui/DocumentPages.h"
 #include "ui/ReportFile.h"
 
@@ -39,16 +40,24 @@ private:
     std::array<std::string, core::kFieldCount> texts_;
 };
 
-// Where the design in FILE replaces the start-up design: the design-file
-// reader fills the fields and the project data here. Returns why the file
-// cannot be used, or nothing.
-std::optional<QString> loadDesign(const QString& file, TextFields&, reports::ProjectHeader&) {
+// The design's texts and project data, from FILE when one is given.
+// Returns why the file cannot be used, or nothing.
+std::optional<QString> loadDesign(const QString& file, TextFields& fields, reports::ProjectHeader& project) {
     if (file.isEmpty()) return std::nullopt;
-    return QStringLiteral("projektna datoteka se ne moze procitati: citanje projektnih datoteka jos nije ugradjeno");
+    const DesignFileReading reading = readDesignFile(file);
+    if (!reading.design) return reading.error.simplified();  // its first line names the file
+    for (int i = 0; i < core::kFieldCount; ++i) {
+        const auto field = static_cast<core::Field>(i);
+        fields.setText(field, reading.design->text(field));
+    }
+    project = projectHeader(reading.design->project);
+    return std::nullopt;
 }
 
+// "prednaprezanje: where: what", or without the place when the text names it.
 int refuse(const QString& where, const QString& what) {
-    const QString line = QStringLiteral("prednaprezanje: %1: %2\n").arg(where, what);
+    const QString line = where.isEmpty() ? QStringLiteral("prednaprezanje: %1\n").arg(what)
+                                         : QStringLiteral("prednaprezanje: %1: %2\n").arg(where, what);
     std::fputs(line.toLocal8Bit().constData(), stderr);
     return 2;
 }
@@ -70,23 +79,15 @@ void prepareHeadlessRun() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-int exportPdfFromCommandLine(const QStringList& arguments) {
-    QCommandLineParser parser;
-    const QCommandLineOption pdf("pdf", "Zapisuje proracun kao PDF u datoteku OUT.pdf.", "OUT.pdf");
-    parser.addOption(pdf);
-    parser.addPositionalArgument("FILE", "Projektna datoteka; bez nje pocetni podaci.", "[FILE]");
-    if (!parser.parse(arguments)) return refuse("komandna linija", parser.errorText());
-    if (parser.positionalArguments().size() > 1) {
-        return refuse("komandna linija", "najvise jedna projektna datoteka: " + parser.positionalArguments().join(' '));
-    }
-    const QString out = parser.value(pdf);
-    if (out.isEmpty()) return refuse("komandna linija", "--pdf trazi ime izlazne datoteke");
-    const QString file = parser.positionalArguments().value(0);
-    const QString design = file.isEmpty() ? QStringLiteral("pocetni podaci") : QDir::toNativeSeparators(file);
+QCommandLineOption pdfOption() {
+    return QCommandLineOption("pdf", "Zapisuje proracun u PDF datoteku OUT.pdf, bez prozora.", "OUT.pdf");
+}
 
+int exportPdf(const QString& out, const QString& file) {
+    const QString design = file.isEmpty() ? QStringLiteral("pocetni podaci") : QDir::toNativeSeparators(file);
     TextFields fields;
     reports::ProjectHeader project;
-    if (const auto failure = loadDesign(file, fields, project)) return refuse(design, *failure);
+    if (const auto failure = loadDesign(file, fields, project)) return refuse(QString(), *failure);
     if (!core::mayOpenKablovi(fields)) {
         // The check of the moments refuses without a message of its own.
         return refuse(design, fields.warnings.isEmpty() ? QStringLiteral("Mg, Mp i Ms moraju biti popunjeni !")

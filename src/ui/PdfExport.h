@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QStringList>
+#include <QCommandLineOption>
+#include <QString>
 
-// "prednaprezanje --pdf OUT.pdf [FILE]": the calculation document written as
-// PDF without showing any window.
+// "prednaprezanje --pdf OUT.pdf [FILE]": the calculation document of the
+// design in FILE, or of the start-up design, written as PDF without showing
+// any window.
 
 namespace ui {
 
@@ -16,9 +18,11 @@ bool asksForPdf(int argc, char* argv[]);
 // notices kept off standard error, which holds only what the program says.
 void prepareHeadlessRun();
 
-// Writes the PDF the arguments ask for. Returns the exit status: 0, or 2
-// after one line on standard error saying what failed and where, with no
-// file written.
-int exportPdfFromCommandLine(const QStringList& arguments);
+// The option "--pdf OUT.pdf".
+QCommandLineOption pdfOption();
+
+// Writes the PDF. Returns the exit status: 0, or 2 after one line on standard
+// error saying what failed and where, with no file written.
+int exportPdf(const QString& out, const QString& designFile);
 
 }  // namespace ui

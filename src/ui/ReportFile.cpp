@@ -1,13 +1,61 @@
 #include "ui/ReportFile.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <unistd.h>
 
 #include "ui/Messages.h"
 
 namespace ui {
+namespace {
+
+// The toolkit's dialog greys its Save button out, without a word, while the
+// typed name is longer than the file system allows. Here the button stays
+// usable and such a name is taken, so that writing it fails with the warning
+// that names the file, as every other failed save does.
+class FileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    // Once the buttons are final: the accept mode chooses them.
+    void keepSaveUsable() {
+        if (auto* box = findChild<QDialogButtonBox*>()) {
+            if (QPushButton* save = box->button(QDialogButtonBox::Save)) save->installEventFilter(this);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* save = qobject_cast<QPushButton*>(watched);
+        if (save && event->type() == QEvent::EnabledChange && !save->isEnabled() && nameTooLong()) {
+            save->setEnabled(true);
+        }
+        return QFileDialog::eventFilter(watched, event);
+    }
+
+    void accept() override {
+        if (nameTooLong()) {
+            QDialog::accept();
+        } else {
+            QFileDialog::accept();
+        }
+    }
+
+private:
+    bool nameTooLong() const {
+        const QFileInfo file(selectedFiles().value(0));
+        if (file.fileName().isEmpty() || file.exists()) return false;
+        const long longest = ::pathconf(QFile::encodeName(file.path()).constData(), _PC_NAME_MAX);
+        return longest >= 0 && QFile::encodeName(file.fileName()).size() > longest;
+    }
+};
+
+}  // namespace
 
 SaveDialog::SaveDialog(QString title, QString proposedName, QString filter, QString defaultSuffix)
     : title_(std::move(title)),
@@ -16,7 +64,7 @@ SaveDialog::SaveDialog(QString title, QString proposedName, QString filter, QStr
       defaultSuffix_(std::move(defaultSuffix)) {}
 
 QString SaveDialog::ask(QWidget* parent) {
-    QFileDialog dialog(parent, title_);
+    FileDialog dialog(parent, title_);
     dialog.setObjectName("CommonDialog1");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -32,6 +80,7 @@ QString SaveDialog::ask(QWidget* parent) {
     // The question about replacing a file is the program's own, in its language.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(lastName_);
+    dialog.keepSaveUsable();
     for (;;) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
         const QString path = dialog.selectedFiles().first();
@@ -51,7 +100,12 @@ QString SaveDialog::ask(QWidget* parent) {
 
 QString writeWholeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return {};
+    // A small write waits in the file's buffer, and commit() does not look at
+    // how flushing it went: the bytes must be on disk before the old file goes.
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+        file.error() == QFileDevice::NoError && file.commit()) {
+        return {};
+    }
     return file.errorString().isEmpty() ? QStringLiteral("Unknown error") : file.errorString();
 }
 

@@ -4,10 +4,8 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
 
-#include "ui/Controls.h"
 #include "ui/Fonts.h"
 
 namespace ui {
@@ -68,18 +66,6 @@ void ResultList::contextMenuEvent(QContextMenuEvent* event) {
     copy->setObjectName("mnuKopiraj");
     connect(copy, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(asText()); });
     menu.exec(event->globalPos());
-}
-
-void showStressesExceeded(QWidget* window, ResultList* list, QLabel* status, double statusPoints,
-                          std::initializer_list<QWidget*> disabled) {
-    const QString exceeded = "DOPUSTENI NAPONI SU PREKORACENI !";
-    const QColor red(255, 0, 0);
-    list->setRowColour(red);
-    window->setWindowTitle(exceeded);
-    status->setText(exceeded);
-    status->setFont(uiFont(statusPoints, true));
-    setTextColour(status, red);
-    for (QWidget* control : disabled) control->setEnabled(false);
 }
 
 }  // namespace ui

@@ -2,9 +2,6 @@
 
 #include <QStringList>
 #include <QTreeWidget>
-#include <initializer_list>
-
-class QLabel;
 
 namespace ui {
 
@@ -30,11 +27,5 @@ private:
 
     QColor rowColour_;  // none until set: the rows take the list's text colour
 };
-
-// A result window whose stresses exceed the allowable ones: red rows, the
-// warning as caption and in its status label (bold, of the given size), and
-// the controls that would compute a force disabled.
-void showStressesExceeded(QWidget* window, ResultList* list, QLabel* status, double statusPoints,
-                          std::initializer_list<QWidget*> disabled);
 
 }  // namespace ui

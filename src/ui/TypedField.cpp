@@ -1,6 +1,9 @@
 #include "ui/TypedField.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QMenuBar>
@@ -74,6 +77,10 @@ void installGuardOnce() {
 TypedField::TypedField(NumberKind kind, int typingLimit, QWidget* parent)
     : QLineEdit(parent), kind_(kind), typingLimit_(typingLimit) {
     setAlignment(Qt::AlignRight);
+    // Text arrives by typing or by a checked paste only: neither a drop nor an
+    // input method's composition passes the key filter.
+    setAcceptDrops(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
     installGuardOnce();
 }
 
@@ -105,6 +112,12 @@ std::optional<QChar> TypedField::accepted(QChar typed) const {
 }
 
 void TypedField::keyPressEvent(QKeyEvent* e) {
+    // Shift+Insert pastes without a Ctrl key; like Ctrl+V it is a key the filter refuses.
+    if (e->matches(QKeySequence::Paste)) {
+        e->accept();
+        beep();
+        return;
+    }
     if (isEditingKey(e->key())) {
         QLineEdit::keyPressEvent(e);
         return;
@@ -163,6 +176,43 @@ void TypedField::focusOutEvent(QFocusEvent* e) {
 bool TypedField::focusNextPrevChild(bool next) {
     if (text().isEmpty()) return true;  // stays in the field
     return QLineEdit::focusNextPrevChild(next);
+}
+
+void TypedField::pasteAsTyped(const QString& pasted) {
+    if (pasted.isEmpty()) return;
+    QString around = text();
+    if (hasSelectedText()) around.remove(selectionStart(), selectedText().length());
+    const auto typed = core::typedCharacters(kind_, typingLimit_, around.toStdString(), pasted.toStdString());
+    if (!typed) {
+        beep();
+        return;
+    }
+    insert(QString::fromStdString(*typed));
+}
+
+void TypedField::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The menu's Paste is the one action wired to the line edit's own paste.
+    for (QAction* action : menu->actions()) {
+        if (!disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) continue;
+        action->setObjectName("edit-paste");
+        connect(action, &QAction::triggered, this, [this] { pasteAsTyped(QGuiApplication::clipboard()->text()); });
+    }
+    menu->popup(e->globalPos());
+}
+
+void TypedField::mouseReleaseEvent(QMouseEvent* e) {
+    // The middle button pastes the selection of another window.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (e->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+        deselect();
+        setCursorPosition(cursorPositionAt(e->position().toPoint()));
+        pasteAsTyped(clipboard->text(QClipboard::Selection));
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
 }
 
 }  // namespace ui

@@ -24,6 +24,16 @@ QLabel* label(QWidget* parent, const char* name, QRect geometry) {
     return l;
 }
 
+// The largest bold size up to `largest` points at which the wrapped title fits
+// its label: what a size needs depends on the fonts installed and on the
+// screen's scaling, so it is measured rather than fixed.
+void fitTitleFont(QLabel* title, double largest) {
+    for (double size = largest; size > 6; size -= 0.25) {
+        title->setFont(uiFont(size, true));
+        if (title->heightForWidth(title->width()) <= title->height()) return;
+    }
+}
+
 QPushButton* button(QWidget* parent, const char* name, const char* caption, QRect geometry) {
     auto* b = new QPushButton(QString::fromLatin1(caption), parent);
     b->setObjectName(name);
@@ -40,8 +50,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(windowIcon().pixmap(px(540), px(540)));
 
     QLabel* title = label(this, "lblTitle", twipsRect(1050, 240, 3885, 480));
-    title->setFont(uiFont(12, true));
     title->setText(kTitle);
+    fitTitleFont(title, 12);
     label(this, "lblVersion", twipsRect(1050, 780, 3885, 225))
         ->setText(QStringLiteral("Version %1.%2.%3").arg(PREDNAPREZANJE_VERSION_MAJOR).arg(PREDNAPREZANJE_VERSION_MINOR)
                       .arg(PREDNAPREZANJE_VERSION_PATCH));

@@ -69,20 +69,10 @@ QCheckBox* checkBox(QWidget* parent, const char* name, QRect geometry) {
 }  // namespace
 
 frmDopusteniNaponUBetonu::frmDopusteniNaponUBetonu(core::MainFields& fields, QWidget* parent)
-    : QDialog(parent), fields_(fields) {
-    setObjectName("frmDopusteniNaponUBetonu");
-    setWindowTitle("Dopusteni napon u betonu");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setFixedSize(px(kWidth), px(kHeight));
+    : TableWindow(fields, parent, "frmDopusteniNaponUBetonu", "Dopusteni napon u betonu", kWidth, kHeight) {
     buildTable();
     buildButtons();
     load();
-}
-
-frmDopusteniNaponUBetonu& frmDopusteniNaponUBetonu::instance(core::MainFields& fields, QWidget* owner) {
-    auto* w = owner->findChild<frmDopusteniNaponUBetonu*>(QString(), Qt::FindDirectChildrenOnly);
-    return w ? *w : *new frmDopusteniNaponUBetonu(fields, owner);
 }
 
 void frmDopusteniNaponUBetonu::buildTable() {
@@ -161,7 +151,7 @@ void frmDopusteniNaponUBetonu::buildButtons() {
     connect(addButton(this, "cmdURedu", "U redu", twipsRect(right - 2550, top, 1215, 375)), &QPushButton::clicked, this,
             &frmDopusteniNaponUBetonu::uRedu);
     connect(addButton(this, "cmdProizvoljanNapon", "Proizvoljan napon", twipsRect(right - 4305, top, 1635, 375)),
-            &QPushButton::clicked, this, [this] { done(ProizvoljanNapon); });
+            &QPushButton::clicked, this, [this] { done(CustomValues); });
 }
 
 QRadioButton* frmDopusteniNaponUBetonu::rowOption(StressRow row) const {

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QDialog>
-
 #include "catalogues/AllowableStressTable.h"
-#include "core/DesignInput.h"
+#include "ui/DefinitionWindow.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -12,18 +10,11 @@ class QRadioButton;
 namespace ui {
 
 // Chooses the four allowable concrete stresses from the code table by class
-// and load case. Created once and then only hidden, so the choices stay
-// from one showing to the next.
-class frmDopusteniNaponUBetonu : public QDialog {
+// and load case.
+class frmDopusteniNaponUBetonu : public TableWindow<frmDopusteniNaponUBetonu> {
     Q_OBJECT
 public:
-    // exec() gives this when the user asked for the custom stress window.
-    static constexpr int ProizvoljanNapon = 2;
-
     frmDopusteniNaponUBetonu(core::MainFields& fields, QWidget* parent);
-
-    // The owner's one table window, created with its load step if there is none.
-    static frmDopusteniNaponUBetonu& instance(core::MainFields& fields, QWidget* owner);
 
 private:
     void buildTable();
@@ -36,7 +27,6 @@ private:
     void uRedu();
     void odustani();
 
-    core::MainFields& fields_;
     QRadioButton* classOptions_[catalogues::kConcreteClassCount] = {};
     QCheckBox* chkIvicniPritisak113_ = nullptr;
     QCheckBox* chkIvicnoZatezanje22_ = nullptr;

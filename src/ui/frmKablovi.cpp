@@ -10,7 +10,6 @@
 #include "reports/Reports.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
-#include "ui/Messages.h"
 #include "ui/ResultList.h"
 #include "ui/Twips.h"
 
@@ -24,9 +23,8 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 frmKablovi::frmKablovi(core::MainFields& fields, QWidget* parent)
-    : FixedDialog(parent, "frmKablovi", "Proracun kablova", 8730, 5220),
-      fields_(fields),
-      saveDialog_("Snimanje rezultata proracuna", "Rezultati proracuna", ".txt (*.txt)", "txt") {
+    : ReportWindow(fields, parent, "frmKablovi", "Proracun kablova", 8730, 5220, "Snimanje rezultata proracuna",
+                   "Rezultati proracuna") {
     const QFont font = uiFont(12);
     list_ = new ResultList(this, "lstRezultatiProracunaZaKablove", {"REZULTATI PRORACUNA"});
     list_->setGeometry(twipsRect(0, 30, 8685, 3375));
@@ -75,9 +73,7 @@ void frmKablovi::openingComputation() {
     cableCount_->setText(text(core::numberToText(core::cableCount(bounds.minNko, Zk0))));
     fillList(v, bounds);
 
-    if (core::allowableStressesExceeded(v, bounds)) {
-        showStressesExceeded(this, list_, status_, 9.75, {force_, proracun_});
-    }
+    if (core::allowableStressesExceeded(v, bounds)) showStressesExceeded(9.75);
 }
 
 void frmKablovi::fillList(const core::DesignValues& values, const core::ForceBounds& bounds) {
@@ -93,22 +89,17 @@ void frmKablovi::adoptTypedForce() {
     const core::CableForceAdoption a = core::adoptCableForce(v, force_->text().toStdString());
     cableForce_->setText(text(core::roundedText(a.Zk0, 2)));
     if (a.check != core::Nk0Check::Admissible) {
-        showWarning(this, "Vrednost Nko izlazi van dozvoljenih granica !");
-        force_->setText(text(a.resetText));
-        force_->setFocus(Qt::OtherFocusReason);
-        force_->selectAll();
+        refuseForce(a.resetText);
         return;
     }
     cableCount_->setText(text(core::numberToText(a.count)));
     fillList(v, core::computeForceBounds(v));
 }
 
-void frmKablovi::save() {
-    const QString path = saveDialog_.ask(this);
-    if (path.isEmpty()) return;
+std::string frmKablovi::fileText() const {
     std::vector<std::string> lines;
     for (const QString& row : list_->rowTexts(0)) lines.push_back(row.toStdString());
-    writeFileSafely(this, path, QByteArray::fromStdString(reports::textFile(lines)));
+    return reports::textFile(lines);
 }
 
 }  // namespace ui

@@ -11,7 +11,6 @@
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
-#include "ui/Messages.h"
 #include "ui/ResultList.h"
 #include "ui/Twips.h"
 
@@ -25,9 +24,8 @@ QString roundedForce(double N) { return text(core::roundedText(N, 2)); }
 }  // namespace
 
 frmKontrolaNapona::frmKontrolaNapona(core::MainFields& fields, QWidget* parent)
-    : FixedDialog(parent, "frmKontrolaNapona", "Kontrola napona", 5205, 3510),
-      fields_(fields),
-      saveDialog_("Snimanje kontrole napona", "Kontrola napona", ".txt (*.txt)", "txt") {
+    : ReportWindow(fields, parent, "frmKontrolaNapona", "Kontrola napona", 5205, 3510, "Snimanje kontrole napona",
+                   "Kontrola napona") {
     const QFont font = uiFont(12);
     list_ = new ResultList(this, "lstRezultatiProracunaZaNapon", {"REZULTATI PRORACUNA", "DOPUSTENI NAPON"});
     list_->setGeometry(twipsRect(0, 0, 5160, 1455));
@@ -70,7 +68,7 @@ void frmKontrolaNapona::openingComputation() {
     force_->setText(text(start.forceText));
     serviceForce_->setText(roundedForce(start.stresses.Nkbes));
     fillList(start.stresses);
-    if (start.exceeded) showStressesExceeded(this, list_, status_, 8, {force_, proracun_});
+    if (start.exceeded) showStressesExceeded(8);
 }
 
 void frmKontrolaNapona::fillList(const core::EdgeStresses& stresses) {
@@ -84,10 +82,7 @@ void frmKontrolaNapona::fillList(const core::EdgeStresses& stresses) {
 void frmKontrolaNapona::recheck() {
     const core::StressRecheck r = core::recheckStresses(core::readDesignValues(fields_), force_->text().toStdString());
     if (r.check != core::Nk0Check::Admissible) {
-        showWarning(this, "Vrednost Nko izlazi van dozvoljenih granica !");
-        force_->setText(text(r.resetText));
-        force_->setFocus(Qt::OtherFocusReason);
-        force_->selectAll();
+        refuseForce(r.resetText);
         return;
     }
     serviceForce_->setText(roundedForce(r.stresses.Nkbes));
@@ -99,14 +94,12 @@ void frmKontrolaNapona::showForceLimits() {
     QMessageBox::information(this, "Sila prethodnog naprezanja", text(reports::forceLimitsMessage(bounds)));
 }
 
-void frmKontrolaNapona::save() {
-    const QString path = saveDialog_.ask(this);
-    if (path.isEmpty()) return;
+std::string frmKontrolaNapona::fileText() const {
     std::vector<reports::StressRow> rows;
     const QStringList stresses = list_->rowTexts(0);
     const QStringList allowable = list_->rowTexts(1);
     for (int i = 0; i < stresses.size(); ++i) rows.push_back({stresses[i].toStdString(), allowable[i].toStdString()});
-    writeFileSafely(this, path, QByteArray::fromStdString(reports::textFile(reports::stressFileLines(rows))));
+    return reports::textFile(reports::stressFileLines(rows));
 }
 
 }  // namespace ui

@@ -1,24 +1,17 @@
 #pragma once
 
-#include "ui/FixedDialog.h"
-#include "ui/ReportFile.h"
+#include "ui/ReportWindow.h"
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace core {
-class MainFields;
 struct EdgeStresses;
 }
 
 namespace ui {
 
-class ResultList;
-class TypedField;
-
 // "Kontrola napona": the four edge stresses beside their allowable values.
-class frmKontrolaNapona : public FixedDialog {
+class frmKontrolaNapona : public ReportWindow {
     Q_OBJECT
 public:
     frmKontrolaNapona(core::MainFields& fields, QWidget* parent);
@@ -27,17 +20,11 @@ private:
     void openingComputation();
     void recheck();
     void showForceLimits();
-    void save();
     void fillList(const core::EdgeStresses& stresses);
+    std::string fileText() const override;
 
-    core::MainFields& fields_;
-    SaveDialog saveDialog_;
-    ResultList* list_;
-    TypedField* force_;
     QLineEdit* serviceForce_;
     QLineEdit* eccentricity_;
-    QLabel* status_;
-    QPushButton* proracun_;
 };
 
 }  // namespace ui

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -12,6 +15,7 @@
 #include "ui/Fonts.h"
 #include "ui/MainWindowSketch.h"
 #include "ui/Messages.h"
+#include "ui/ReportFile.h"
 #include "ui/Twips.h"
 #include "ui/TypedField.h"
 #include "ui/frmAbout.h"
@@ -22,6 +26,7 @@
 #include "ui/frmProizvoljanDopusteniNapon.h"
 #include "ui/frmProizvoljanKabel.h"
 #include "ui/frmVrstaKablova.h"
+#include "ui/frmPodaciOProjektu.h"
 #include "ui/frmPomoc.h"
 #include "ui/frmPoprecniPresek.h"
 
@@ -33,7 +38,37 @@ using core::Field;
 constexpr int kClientWidth = 10050;
 constexpr int kClientHeight = 4785;
 
+const QString kCaption = QStringLiteral("Parametri proracuna");
+const QString kDesignFilter = QStringLiteral("Projekti prethodnog naprezanja (*.prednap);;Sve datoteke (*)");
+
 std::string nameOf(Field field) { return std::string(core::objectName(field)); }
+
+// What each field holds, with its unit, in the order of core::Field.
+constexpr const char* kToolTips[core::kFieldCount] = {
+    "b1 - sirina donje flanse [cm]",
+    "b2 - sirina gornje flanse [cm]",
+    "d3 - debljina (sirina) rebra [cm]",
+    "d1 - debljina donje flanse [cm]",
+    "d2 - debljina gornje flanse [cm]",
+    "b - visina rebra izmedju flansi [cm]",
+    "Mg - moment od sopstvene tezine [kNm]",
+    "Mp - moment od opterecenja p, deo najveceg momenta Mmax = Mg + Mp + Ms [kNm]",
+    "Ms - moment od opterecenja s, deo najveceg momenta Mmax = Mg + Mp + Ms [kNm]",
+    "m - koeficijent efikasnosti prethodnog naprezanja, sila u eksploataciji = m x Nko [-]",
+    "ek - ekscentricitet kablova, ispod tezista preseka [cm]",
+    "Gbdo - dopusteni napon pritiska pri prednaprezanju [MPa]",
+    "Gbzo - dopusteni napon zatezanja pri prednaprezanju [MPa]",
+    "Gbdbes - dopusteni napon pritiska u eksploataciji [MPa]",
+    "Gbzbes - dopusteni napon zatezanja u eksploataciji [MPa]",
+    "Fk - povrsina celika jednog kabla [cm2]",
+    "Gko - pocetni napon u celiku kabla [MPa]",
+};
+
+template <class FieldWidget>
+FieldWidget* withToolTip(FieldWidget* widget, Field field) {
+    widget->setToolTip(kToolTips[static_cast<int>(field)]);
+    return widget;
+}
 
 QLabel* label(QWidget* parent, const char* caption, QRect geometry, const QFont& font) {
     return addLabel(parent, nullptr, caption, geometry, font);
@@ -44,11 +79,11 @@ QLabel* unitLabel(QWidget* parent, const char* caption, QRect geometry, const QF
 }
 
 TypedField* typedField(QWidget* parent, Field field, NumberKind kind, int limit, QRect geometry) {
-    return addTypedField(parent, nameOf(field).c_str(), kind, limit, geometry, uiFont(12));
+    return withToolTip(addTypedField(parent, nameOf(field).c_str(), kind, limit, geometry, uiFont(12)), field);
 }
 
 QLineEdit* shownField(QWidget* parent, Field field, QRect geometry) {
-    return addShownField(parent, nameOf(field).c_str(), geometry, uiFont(12));
+    return withToolTip(addShownField(parent, nameOf(field).c_str(), geometry, uiFont(12)), field);
 }
 
 QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect geometry) {
@@ -60,7 +95,7 @@ QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect g
 frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent)
     : QMainWindow(parent),
       fields_(this),
-      documentCommands_(new DocumentCommands(this, fields_, [] { return reports::ProjectHeader{}; })) {
+      documentCommands_(new DocumentCommands(this, fields_, [this] { return projectHeader(project_); })) {
     setObjectName("frmPocetniParametriProracuna");
     setWindowTitle("Parametri proracuna");
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -72,6 +107,10 @@ frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent)
     buildFrames(client);
     buildMenus();
     writeStartupTexts();
+    for (int i = 0; i < core::kFieldCount; ++i) {
+        connect(fields_.lineEdit(static_cast<Field>(i)), &QLineEdit::textChanged, this,
+                &frmPocetniParametriProracuna::updateCaption);
+    }
     setFixedSize(sizeHint());
 }
 
@@ -159,6 +198,7 @@ void frmPocetniParametriProracuna::buildMenus() {
         const char* name;
         const char* caption;
         void (frmPocetniParametriProracuna::*command)();
+        QKeySequence shortcut = {};
     };
     auto addMenu = [this](const char* name, const char* caption, std::initializer_list<Item> items) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(caption));
@@ -167,15 +207,25 @@ void frmPocetniParametriProracuna::buildMenus() {
         for (const Item& item : items) {
             QAction* action = menu->addAction(QString::fromLatin1(item.caption));
             action->setObjectName(item.name);
+            action->setShortcut(item.shortcut);
             connect(action, &QAction::triggered, this, item.command);
             actions << action;
         }
         return actions;
     };
-    const QList<QAction*> file = addMenu("mnuDatoteka", "&Datoteka",
-                                         {{"mnuDatotekaKraj", "Kraj", &frmPocetniParametriProracuna::askToQuit}});
-    file.first()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    documentCommands_->addTo(menuBar()->findChild<QMenu*>("mnuDatoteka"), file.first());
+    using W = frmPocetniParametriProracuna;
+    const QList<QAction*> file = addMenu(
+        "mnuDatoteka", "&Datoteka",
+        {{"mnuDatotekaNovi", "Novi", &W::newDesign, QKeySequence(Qt::CTRL | Qt::Key_N)},
+         {"mnuDatotekaOtvori", "Otvori...", &W::openDesign, QKeySequence(Qt::CTRL | Qt::Key_O)},
+         {"mnuDatotekaSnimi", "Snimi", &W::saveDesign, QKeySequence(Qt::CTRL | Qt::Key_S)},
+         {"mnuDatotekaSnimiKao", "Snimi kao...", &W::saveDesignAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+         {"mnuDatotekaPodaciOProjektu", "Podaci o projektu...", &W::editProjectData},
+         {"mnuDatotekaKraj", "Kraj", &W::askToQuit, QKeySequence(Qt::CTRL | Qt::Key_X)}});
+    QMenu* fileMenu = menuBar()->findChild<QMenu*>("mnuDatoteka");
+    fileMenu->insertSeparator(file[4]);
+    fileMenu->insertSeparator(file.last());
+    documentCommands_->addTo(fileMenu, file.last());
     addMenu("mnuDefinisi", "&Definisi",
             {{"mnuDefinisiDopusteniNaponiUBetonu", "Dopusteni naponi u betonu",
               &frmPocetniParametriProracuna::openDopusteniNaponiUBetonu},
@@ -202,7 +252,7 @@ void frmPocetniParametriProracuna::writeStartupTexts() {
 // asking for custom values discards the table window.
 void frmPocetniParametriProracuna::openDopusteniNaponiUBetonu() {
     auto& table = frmDopusteniNaponUBetonu::instance(fields_, this);
-    if (table.exec() != frmDopusteniNaponUBetonu::ProizvoljanNapon) return;
+    if (table.exec() != frmDopusteniNaponUBetonu::CustomValues) return;
     delete &table;
     frmProizvoljanDopusteniNapon custom(fields_, this);
     custom.exec();
@@ -211,7 +261,7 @@ void frmPocetniParametriProracuna::openDopusteniNaponiUBetonu() {
 void frmPocetniParametriProracuna::openVrstaKablova() {
     if (!core::mayOpenVrstaKablova(fields_)) return;
     auto& table = frmVrstaKablova::instance(fields_, this);
-    if (table.exec() != frmVrstaKablova::ProizvoljanKabel) return;
+    if (table.exec() != frmVrstaKablova::CustomValues) return;
     delete &table;
     frmProizvoljanKabel custom(fields_, this);
     custom.exec();
@@ -252,7 +302,118 @@ void frmPocetniParametriProracuna::openOProgramu() {
 }
 
 void frmPocetniParametriProracuna::askToQuit() {
-    if (askYesNo(this, "Izlaz ?", "Dali zelite da prekinete rad programa ?")) close();
+    if (!maySetChangesAside()) return;
+    if (!askYesNo(this, "Izlaz ?", "Dali zelite da prekinete rad programa ?")) return;
+    leaving_ = true;
+    close();
+    leaving_ = false;
+}
+
+Design frmPocetniParametriProracuna::currentDesign() const {
+    Design design;
+    for (int i = 0; i < core::kFieldCount; ++i) {
+        const auto field = static_cast<Field>(i);
+        design.text(field) = fields_.text(field);
+    }
+    design.project = project_;
+    return design;
+}
+
+void frmPocetniParametriProracuna::showDesign(const Design& design, const QString& path) {
+    project_ = design.project;
+    path_ = path;
+    savedDesign_ = design;
+    const Field* order = core::startupOrder();
+    for (int i = 0; i < core::kFieldCount; ++i) fields_.setText(order[i], design.text(order[i]));
+    updateCaption();
+}
+
+bool frmPocetniParametriProracuna::isModified() const { return !path_.isEmpty() && currentDesign() != savedDesign_; }
+
+void frmPocetniParametriProracuna::updateCaption() {
+    if (path_.isEmpty()) {
+        setWindowTitle(kCaption);
+        return;
+    }
+    setWindowTitle(kCaption + " - " + QFileInfo(path_).fileName() + (isModified() ? "*" : ""));
+}
+
+// A design without a file goes without a question, as it always has.
+bool frmPocetniParametriProracuna::maySetChangesAside() {
+    if (!isModified()) return true;
+    const QString question = QStringLiteral("Sacuvati izmene u projektu %1 ?").arg(QFileInfo(path_).fileName());
+    switch (askYesNoCancel(this, QStringLiteral("Snimanje projekta"), question)) {
+    case Answer::Yes:
+        return save();
+    case Answer::No:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void frmPocetniParametriProracuna::newDesign() {
+    if (maySetChangesAside()) showDesign(startupDesign(), QString());
+}
+
+void frmPocetniParametriProracuna::openDesign() {
+    if (!maySetChangesAside()) return;
+    QFileDialog dialog(this, QStringLiteral("Otvaranje projekta"));
+    dialog.setObjectName("CommonDialog1");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(kDesignFilter);
+    if (!path_.isEmpty()) dialog.setDirectory(QFileInfo(path_).absolutePath());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    openDesignFile(dialog.selectedFiles().first());
+}
+
+bool frmPocetniParametriProracuna::openDesignFile(const QString& path) {
+    const DesignFileReading reading = readDesignFile(path);
+    if (!reading.design) {
+        showWarning(this, reading.error);
+        return false;
+    }
+    showDesign(*reading.design, QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+void frmPocetniParametriProracuna::saveDesign() { save(); }
+
+void frmPocetniParametriProracuna::saveDesignAs() { saveAs(); }
+
+bool frmPocetniParametriProracuna::save() { return path_.isEmpty() ? saveAs() : writeDesign(path_); }
+
+bool frmPocetniParametriProracuna::saveAs() {
+    SaveDialog dialog(QStringLiteral("Snimanje projekta"), path_.isEmpty() ? QStringLiteral("Projekat") : path_,
+                      kDesignFilter, QString::fromLatin1(kDesignFileSuffix));
+    const QString path = dialog.ask(this);
+    return !path.isEmpty() && writeDesign(path);
+}
+
+bool frmPocetniParametriProracuna::writeDesign(const QString& path) {
+    const Design design = currentDesign();
+    QString problem;
+    const QByteArray bytes = designFileBytes(design, &problem);
+    if (bytes.isEmpty()) {
+        showWarning(this, QStringLiteral("Datoteku \"%1\" nije moguce snimiti !\n%2")
+                              .arg(QDir::toNativeSeparators(path), problem));
+        return false;
+    }
+    if (!writeFileSafely(this, path, bytes)) return false;
+    path_ = QFileInfo(path).absoluteFilePath();
+    savedDesign_ = design;
+    updateCaption();
+    return true;
+}
+
+void frmPocetniParametriProracuna::editProjectData() {
+    frmPodaciOProjektu window(project_, this);
+    if (window.exec() != QDialog::Accepted) return;
+    project_ = window.data();
+    updateCaption();
 }
 
 bool frmPocetniParametriProracuna::event(QEvent* event) {
@@ -263,6 +424,10 @@ bool frmPocetniParametriProracuna::event(QEvent* event) {
 }
 
 void frmPocetniParametriProracuna::closeEvent(QCloseEvent* event) {
+    if (!leaving_ && !maySetChangesAside()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     QApplication::quit();  // every other window, hidden ones included, goes with it
 }

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include "ui/DesignFile.h"
 #include "ui/WindowFields.h"
 
 class QGroupBox;
@@ -21,6 +22,12 @@ public:
 
     core::MainFields& fields() { return fields_; }
 
+    // Project, element, engineer and note of the design, for the document's header.
+    const ProjectData& projectData() const { return project_; }
+
+    // Replaces the design with the one in the file, or warns and changes nothing.
+    bool openDesignFile(const QString& path);
+
     void openDopusteniNaponiUBetonu();
     void openVrstaKablova();
     void openPoprecniPresek();
@@ -31,6 +38,12 @@ public:
     void openOProgramu();
     void askToQuit();
 
+    void newDesign();
+    void openDesign();
+    void saveDesign();
+    void saveDesignAs();
+    void editProjectData();
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -40,7 +53,21 @@ private:
     void buildMenus();
     void writeStartupTexts();
 
+    Design currentDesign() const;
+    void showDesign(const Design& design, const QString& path);
+    bool save();
+    bool saveAs();
+    bool writeDesign(const QString& path);
+    bool isModified() const;
+    // True when the changes are saved or may go; false when the user cancels.
+    bool maySetChangesAside();
+    void updateCaption();
+
     WindowFields fields_;
+    ProjectData project_;
+    QString path_;         // the design's file, empty for a design without one
+    Design savedDesign_;   // the design as its file holds it
+    bool leaving_ = false; // the changes were already asked about on the way out
     DocumentCommands* documentCommands_;
 };
 

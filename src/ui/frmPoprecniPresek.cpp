@@ -5,6 +5,7 @@
 
 #include "core/SectionProperties.h"
 #include "drawing/CrossSectionDrawing.h"
+#include "ui/Controls.h"
 #include "ui/DialogFrame.h"
 #include "ui/DrawingSurface.h"
 #include "ui/Twips.h"
@@ -41,12 +42,7 @@ void addProperty(QWidget* parent, const PropertyRow& row, int index, const core:
     field->setObjectName(row.fieldName);
     field->setGeometry(twipsRect(5715, fieldTop, 1695, 420));
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    field->setEnabled(false);
-    // Disabled only so it cannot be edited: the properties are what the
-    // window is for and must read as clearly as any text.
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
-    field->setPalette(palette);
+    makeShownOnly(field);
 
     auto* unit = new QLabel(QString::fromLatin1(row.unit), parent);
     unit->setGeometry(twipsRect(7440, fieldTop + 75, 525, 255));

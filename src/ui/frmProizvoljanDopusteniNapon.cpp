@@ -26,16 +26,16 @@ const struct {
     {"txtGbzBesProizvoljno", "Gbzbes=", 5, Field::Gbzbes, 2520, 840},
 };
 
+std::vector<CustomValuesWindow::Copied> copied() {
+    std::vector<CustomValuesWindow::Copied> c;
+    for (const auto& f : kFields) c.push_back({f.name, f.main});
+    return c;
+}
+
 }  // namespace
 
 frmProizvoljanDopusteniNapon::frmProizvoljanDopusteniNapon(core::MainFields& fields, QWidget* parent)
-    : QDialog(parent), fields_(fields), own_(this) {
-    setObjectName("frmProizvoljanDopusteniNapon");
-    setWindowTitle("Dopusteni napon");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setFixedSize(px(5040), px(2160));
-
+    : CustomValuesWindow(fields, parent, "frmProizvoljanDopusteniNapon", "Dopusteni napon", 5040, 2160, copied()) {
     QGroupBox* frame = addFrame(this, "fraBeton", "Dopusteni napon u betonu", twipsRect(120, 60, 4800, 1380));
     QWidget* previous = nullptr;
     for (const auto& f : kFields) {
@@ -53,14 +53,9 @@ frmProizvoljanDopusteniNapon::frmProizvoljanDopusteniNapon(core::MainFields& fie
             &QDialog::reject);
 }
 
-void frmProizvoljanDopusteniNapon::showEvent(QShowEvent* e) {
-    for (const auto& f : kFields) own_.setText(f.name, fields_.text(f.main));
-    QDialog::showEvent(e);
-}
-
 void frmProizvoljanDopusteniNapon::uRedu() {
     if (!catalogues::KontrolaProizvoljnogNapona(own_)) return;
-    for (const auto& f : kFields) fields_.setText(f.main, own_.text(f.name));
+    writeBack();
     accept();
 }
 

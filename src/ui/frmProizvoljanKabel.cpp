@@ -20,11 +20,6 @@ constexpr const char* kFk = "txtFkProizvoljno";
 constexpr const char* kGk0 = "txtGk0Proizvoljno";
 constexpr const char* kEk = "txtEkscentricitetKablovaProizvoljno";
 
-const struct {
-    const char* name;
-    Field main;
-} kFields[] = {{kFk, Field::Fk}, {kGk0, Field::Gk0}, {kEk, Field::Ek}};
-
 TypedField* typed(QWidget* parent, const char* name, int limit, QRect geometry) {
     auto* f = new TypedField(NumberKind::Decimal, limit, parent);
     f->setObjectName(name);
@@ -35,13 +30,8 @@ TypedField* typed(QWidget* parent, const char* name, int limit, QRect geometry) 
 }  // namespace
 
 frmProizvoljanKabel::frmProizvoljanKabel(core::MainFields& fields, QWidget* parent)
-    : QDialog(parent), fields_(fields), own_(this) {
-    setObjectName("frmProizvoljanKabel");
-    setWindowTitle("Karakteristike kabla");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setFixedSize(px(4560), px(2100));
-
+    : CustomValuesWindow(fields, parent, "frmProizvoljanKabel", "Karakteristike kabla", 4560, 2100,
+                         {{kFk, Field::Fk}, {kGk0, Field::Gk0}, {kEk, Field::Ek}}) {
     QGroupBox* cable =
         addFrame(this, "fraKvalitetCelika", "Karakteristike prizvoljnog kabla", twipsRect(120, 60, 4320, 900));
     addLabel(cable, "Fk=", twipsRect(120, 405, 420, 285));
@@ -69,11 +59,6 @@ frmProizvoljanKabel::frmProizvoljanKabel(core::MainFields& fields, QWidget* pare
             &QDialog::reject);
 }
 
-void frmProizvoljanKabel::showEvent(QShowEvent* e) {
-    for (const auto& f : kFields) own_.setText(f.name, fields_.text(f.main));
-    QDialog::showEvent(e);
-}
-
 void frmProizvoljanKabel::uRedu() {
     if (!catalogues::KontrolaProizvoljnogKabla(own_)) return;
     const double ek = core::numericValue(own_.text(kEk));
@@ -85,7 +70,7 @@ void frmProizvoljanKabel::uRedu() {
     }
     // The cable window comes back, loaded afresh, behind the custom cable.
     basProracunKarakteristikaUsvojenogKabla(fields_, parentWidget());
-    for (const auto& f : kFields) fields_.setText(f.main, own_.text(f.name));
+    writeBack();
     accept();
 }
 

@@ -59,12 +59,7 @@ void mark(QLabel* label, bool marked) {
 }  // namespace
 
 frmVrstaKablova::frmVrstaKablova(core::MainFields& fields, QWidget* parent)
-    : QDialog(parent), fields_(fields), own_(this) {
-    setObjectName("frmVrstaKablova");
-    setWindowTitle("Vrste kablova");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setFixedSize(px(kWidth), px(kHeight));
+    : TableWindow(fields, parent, "frmVrstaKablova", "Vrste kablova", kWidth, kHeight), own_(this) {
     buildCatalogue();
     buildWireTable();
     buildCharacteristics();
@@ -76,11 +71,6 @@ frmVrstaKablova::frmVrstaKablova(core::MainFields& fields, QWidget* parent)
     }
     koeficijent_->installEventFilter(this);
     load();
-}
-
-frmVrstaKablova& frmVrstaKablova::instance(core::MainFields& fields, QWidget* owner) {
-    auto* w = owner->findChild<frmVrstaKablova*>(QString(), Qt::FindDirectChildrenOnly);
-    return w ? *w : *new frmVrstaKablova(fields, owner);
 }
 
 void basProracunKarakteristikaUsvojenogKabla(core::MainFields& fields, QWidget* owner) {
@@ -174,7 +164,7 @@ void frmVrstaKablova::buildButtons() {
     const int top = kBottomTop + 240;
     const int right = kWidth - 120;
     connect(addButton(this, "cmdProizvoljanKabel", "Proizvoljan kabel", twipsRect(right - 4020, top, 1500, 375)),
-            &QPushButton::clicked, this, [this] { done(ProizvoljanKabel); });
+            &QPushButton::clicked, this, [this] { done(CustomValues); });
     connect(addButton(this, "cmdURedu", "U redu", twipsRect(right - 2460, top, 1170, 375)), &QPushButton::clicked, this,
             &frmVrstaKablova::uRedu);
     connect(addButton(this, "cmdOdustani", "Odustani", twipsRect(right - 1230, top, 1230, 375)), &QPushButton::clicked,
@@ -267,6 +257,9 @@ void frmVrstaKablova::odustani() {
     const double Fk = core::numericValue(fields_.text(core::Field::Fk));
     if (const auto row = catalogues::cableTypeWithFk(Fk)) selectOption(options_[*row]);
     koeficijent_->setText(QString::fromStdString(core::numberToText(savedCoefficient_)));
+    // G02 and Gko follow the coefficient put back, so the window never shows
+    // one coefficient beside the values of another, nor writes those later.
+    basProracunKarakteristikaUsvojenogKabla();
     ekscentricitet_->setText(QString::fromStdString(fields_.text(core::Field::Ek)));
     reject();
 }

@@ -1,10 +1,7 @@
 #pragma once
 
-#include <QDialog>
-
 #include "catalogues/CableCatalogue.h"
-#include "core/DesignInput.h"
-#include "ui/FormParts.h"
+#include "ui/DefinitionWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,18 +12,11 @@ namespace ui {
 class TypedField;
 
 // Chooses the cable type from the catalogue, the coefficient of G02 and the
-// eccentricity. Created once and then only hidden, so the choices stay from
-// one showing to the next.
-class frmVrstaKablova : public QDialog {
+// eccentricity.
+class frmVrstaKablova : public TableWindow<frmVrstaKablova> {
     Q_OBJECT
 public:
-    // exec() gives this when the user asked for the custom cable window.
-    static constexpr int ProizvoljanKabel = 2;
-
     frmVrstaKablova(core::MainFields& fields, QWidget* parent);
-
-    // The owner's one cable window, created with its load step if there is none.
-    static frmVrstaKablova& instance(core::MainFields& fields, QWidget* owner);
 
     // The characteristics of the selected type into this window's fields.
     void basProracunKarakteristikaUsvojenogKabla();
@@ -51,7 +41,6 @@ private:
     void uRedu();
     void odustani();
 
-    core::MainFields& fields_;
     WindowFormFields own_;
     QRadioButton* options_[catalogues::kCableTypeCount] = {};
     QLabel* wireLabels_[catalogues::kWireColumnCount] = {};

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "ui/DesignFile.h"
+
 namespace {
 
 struct Run {
@@ -17,7 +19,7 @@ Run runProgram(const QStringList& arguments) {
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(variable);
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(PREDNAPREZANJE_PROGRAM, arguments);
+    process.start(PREDNAPREZANJE_EXECUTABLE, arguments);
     if (!process.waitForFinished(60000)) return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardError())};
@@ -34,6 +36,17 @@ QString poppler(const QString& tool, const QStringList& arguments) {
 QByteArray readFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A design file of the start-up design with some texts and the project data changed.
+QString writeDesign(const QString& path, const QList<QPair<core::Field, std::string>>& texts) {
+    ui::Design design = ui::startupDesign();
+    for (const auto& [field, text] : texts) design.text(field) = text;
+    design.project = {"Most preko Save", "Glavni nosac", "I. Ivic", ""};
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.write(ui::designFileBytes(design));
+    return path;
 }
 
 QStringList lines(const QString& text) { return text.split('\n', Qt::SkipEmptyParts); }
@@ -79,13 +92,39 @@ private slots:
         QVERIFY(!text.contains("inf", Qt::CaseInsensitive) && !text.contains("nan", Qt::CaseInsensitive));
     }
 
+    // A rectangle 30 x 60 cm with the cables at its lower kern point: by hand
+    // N1 = 2255 kN and N3 = 1360 kN, so 3 or 4 cables of 486.7372 kN.
+    void designFileAsPdf() {
+        QTemporaryDir dir;
+        const QString design = writeDesign(
+            dir.filePath("nosac.prednap"),
+            {{core::Field::B, "60"}, {core::Field::D3, "30"}, {core::Field::D1, "0"}, {core::Field::D2, "0"},
+             {core::Field::B1, "30"}, {core::Field::B2, "30"}, {core::Field::Ek, "10"}, {core::Field::Mg, "100"},
+             {core::Field::Mp, "100"}, {core::Field::Ms, "50"}});
+        const QString out = dir.filePath("nosac.pdf");
+        const Run run = runProgram({"--pdf", out, design});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.standardError, QString());
+        const QString text = poppler("pdftotext", {"-layout", out, "-"});
+        for (const char* expected : {"Projekat: Most preko Save", "Element: Glavni nosac", "Projektant: I. Ivic",
+                                     "N1=1/q1= 2255 [kN]: gornja granica sile",
+                                     "N2=1/q2= nedefinisano [kN]: uslov ne ogranicava silu",
+                                     "Dopusteni opseg sile: 1360 [kN] <= Nk0 <= 2255 [kN]"}) {
+            QVERIFY2(text.contains(expected), qPrintable(QString(expected) + "\nnot in\n" + text));
+        }
+        QVERIFY(text.contains(QRegularExpression(R"(Dopusteni broj kablova:\s+3 do 4)")));
+    }
+
     void refusalsExitTwoAndWriteNothing_data() {
-        QTest::addColumn<QStringList>("arguments");  // OUT stands for the output file
+        QTest::addColumn<QStringList>("arguments");  // OUT stands for the output file, DIR for the folder
         QTest::addColumn<QString>("said");           // a piece of the one line on standard error
-        QTest::newRow("design file not read yet") << QStringList{"--pdf", "OUT", "most.dat"} << "most.dat: ";
-        QTest::newRow("output folder missing") << QStringList{"--pdf", "nema/OUT"} << "nema/proracun.pdf: ";
-        QTest::newRow("no output named") << QStringList{"--pdf"} << "komandna linija: ";
-        QTest::newRow("two design files") << QStringList{"--pdf", "OUT", "a.dat", "b.dat"} << "komandna linija: ";
+        QTest::newRow("design file missing") << QStringList{"--pdf", "OUT", "DIR/nema.prednap"}
+                                             << "nema.prednap\" nije moguce otvoriti !";
+        QTest::newRow("design the checks refuse") << QStringList{"--pdf", "OUT", "DIR/m2.prednap"}
+                                                  << "m2.prednap: Koeficijent efikasnosti prethodnog naprezanja moze "
+                                                     "imati vrednost izmedju 0 i 1 !";
+        QTest::newRow("output folder missing") << QStringList{"--pdf", "DIR/nema/proracun.pdf"}
+                                               << "nema/proracun.pdf: datoteku nije moguce snimiti";
     }
 
     void refusalsExitTwoAndWriteNothing() {
@@ -97,7 +136,8 @@ private slots:
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old");
         old.close();
-        for (QString& a : arguments) a.replace("nema/OUT", dir.filePath("nema/proracun.pdf")).replace("OUT", out);
+        QVERIFY(!writeDesign(dir.filePath("m2.prednap"), {{core::Field::M, "2"}}).isEmpty());
+        for (QString& a : arguments) a.replace("OUT", out).replace("DIR", dir.path());
 
         const Run run = runProgram(arguments);
         QCOMPARE(run.status, 2);
@@ -105,7 +145,8 @@ private slots:
         QVERIFY(run.standardError.startsWith("prednaprezanje: ") && run.standardError.endsWith('\n'));
         QVERIFY2(run.standardError.contains(said), qPrintable(run.standardError));
         QCOMPARE(readFile(out), QByteArray("old"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"proracun.pdf"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList({"m2.prednap", "proracun.pdf"}));
     }
 };
 

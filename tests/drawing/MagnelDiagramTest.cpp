@@ -61,9 +61,9 @@ TEST(MagnelDiagram, StartupDesignLinesEndWhereTheHandCalculationPutsThem) {
     EXPECT_EQ(minText->at.y, 3800);
     EXPECT_TRUE(minText->bold);
     // Past the right edge the text would stand left of its line instead.
-    ASSERT_TRUE(minText->fallback.has_value());
-    EXPECT_EQ(minText->fallback->rightEdge, 7000);
-    EXPECT_NEAR(minText->fallback->endAt, 3243.8, kShown);
+    ASSERT_TRUE(minText->endAt.has_value());
+    EXPECT_EQ(minText->rightEdge, 7000);
+    EXPECT_NEAR(*minText->endAt, 3243.8, kShown);
 
     const auto outline = linesOf(d, kGrey, 1);
     ASSERT_EQ(outline.size(), 12u);

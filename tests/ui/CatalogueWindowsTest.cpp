@@ -366,6 +366,27 @@ private slots:
         });
     }
 
+    // Coefficient 0.9, type D, DU, "Odustani": the window shows 0.8 again, and
+    // with it the values of 0.8, which "U redu" then writes.
+    void cableCancelBringsTheValuesBackWithTheCoefficient() {
+        frmPocetniParametriProracuna main;
+        openCables(main, [&](QWidget* w) {
+            retype(w, "txtKoeficijentZaG02", "0.9");
+            QTest::keyClick(child<QLineEdit>(w, "txtKoeficijentZaG02"), Qt::Key_Tab);
+            click(w, "optDDU");
+            QCOMPARE(text(w, "txtG02"), QString("1395"));
+            QCOMPARE(text(w, "txtGko"), QString("1085"));
+            click(w, "cmdOdustani");
+        });
+        openCables(main, [&](QWidget* w) {
+            QCOMPARE(text(w, "txtKoeficijentZaG02"), QString("0.8"));
+            QCOMPARE(text(w, "txtG02"), QString("1240"));
+            QCOMPARE(text(w, "txtGko"), QString("1054"));
+            click(w, "cmdURedu");
+        });
+        QCOMPARE(mainText(main, Field::Gk0), QString("1054"));
+    }
+
     void customCable_data() {
         QTest::addColumn<QString>("Fk");
         QTest::addColumn<QString>("Gko");

@@ -2,7 +2,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -94,18 +93,6 @@ class DocumentCommandsTest : public QObject {
     QTemporaryDir dir;
 
 private slots:
-    void fileMenuHoldsTheThreeItemsBeforeKraj() {
-        ui::frmPocetniParametriProracuna main;
-        QStringList items;
-        for (QAction* a : main.findChild<QMenu*>("mnuDatoteka")->actions()) {
-            items << (a->isSeparator() ? QString("|") : a->objectName() + " " + a->text());
-        }
-        QCOMPARE(items, QStringList({"|", "mnuDatotekaPregledPreStampe Pregled pre stampe...",
-                                     "mnuDatotekaStampaj Stampaj...", "mnuDatotekaIzveziUPdf Izvezi u PDF...", "|",
-                                     "mnuDatotekaKraj Kraj"}));
-        QCOMPARE(action(main, "mnuDatotekaStampaj")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    }
-
     void refusedDesignShowsTheCheckAndOpensNothing_data() {
         QTest::addColumn<QString>("item");
         QTest::newRow("preview") << "mnuDatotekaPregledPreStampe";

@@ -15,9 +15,14 @@ public:
         QString title;
         QString text;
         QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
     };
 
-    explicit MessageBoxAnswerer(QMessageBox::StandardButton button = QMessageBox::Ok) : answer_(button) {
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton button = QMessageBox::Ok)
+        : MessageBoxAnswerer(QList<QMessageBox::StandardButton>{button}) {}
+
+    // One answer per box in turn; the last one answers every box after it.
+    explicit MessageBoxAnswerer(QList<QMessageBox::StandardButton> answers) : answers_(std::move(answers)) {
         connect(&timer_, &QTimer::timeout, this, [this] { answer(); });
         timer_.start(5);
     }
@@ -35,13 +40,13 @@ private:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || box == last_) return;
         last_ = box;
-        seen.append({box->windowTitle(), box->text(), box->icon()});
-        QAbstractButton* button = box->button(answer_);
+        seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+        QAbstractButton* button = box->button(answers_.value(seen.size() - 1, answers_.last()));
         if (!button) button = box->buttons().value(0);
         button->click();
     }
 
-    QMessageBox::StandardButton answer_;
+    QList<QMessageBox::StandardButton> answers_;
     QTimer timer_;
     QPointer<QMessageBox> last_;
 };

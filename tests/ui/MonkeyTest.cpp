@@ -18,9 +18,12 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "MessageBoxAnswerer.h"
 #include "OpenedWindow.h"
+#include "core/FieldTexts.h"
 #include "core/NumberText.h"
 #include "core/basKontrola.h"
+#include "ui/DesignFile.h"
 #include "ui/TypedField.h"
 #include "ui/frmPocetniParametriProracuna.h"
 
@@ -49,9 +52,10 @@ QString afterTyping(const QString& text, int selectionStart, int selectionLength
     return text.left(cursor) + typed + text.mid(cursor);
 }
 
-// A picture, a whole PDF, or a report of 36 or 4 ASCII lines each ended by
-// CR LF: never a truncated or mixed file.
+// A picture, a whole PDF, a design that reads back, or a report of 36 or 4
+// ASCII lines each ended by CR LF: never a truncated or mixed file.
 bool isWholeSavedFile(const QString& path) {
+    if (ui::readDesignFile(path).design) return true;  // either kind goes under either name
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
     const QByteArray bytes = file.readAll();
@@ -125,7 +129,8 @@ private:
         button->click();
     }
 
-    // A name in the temporary folder, one in a folder that does not exist, or no name at all.
+    // A name in the temporary folder, one in a folder that does not exist, or
+    // no name at all; a report, a design, or a file of the other kind.
     void save(QFileDialog* dialog) {
         const QString chosen = dialog->selectedFiles().value(0);
         const bool named = chosen.startsWith(folder_) || chosen.startsWith(missingFolder());
@@ -136,7 +141,8 @@ private:
             QMetaObject::invokeMethod(dialog, "accept");
         } else {
             const QString folder = chance(85) ? folder_ : missingFolder();
-            dialog->selectFile(folder + QString("/izvestaj%1.txt").arg(pick(3)));
+            const QString name = chance(50) ? QString("izvestaj%1.txt") : QString("projekat%1.prednap");
+            dialog->selectFile(folder + "/" + name.arg(pick(3)));
         }
     }
 
@@ -224,6 +230,16 @@ private:
                 fault(QString("%1 holds \"%2\"").arg(field->objectName(), field->text()));
             }
         }
+        // Whatever the user did, the design can be saved and read back.
+        for (int i = 0; i < core::kFieldCount; ++i) {
+            const auto f = static_cast<core::Field>(i);
+            for (auto* e : main_->findChildren<QLineEdit*>(QString::fromLatin1(core::objectName(f).data()))) {
+                if (e->window() != main_) continue;
+                if (const auto refusal = core::fieldTextRefusal(f, e->text().toStdString())) {
+                    fault(QString::fromStdString(*refusal));
+                }
+            }
+        }
     }
 
     // After the last step every open window is closed the way a user would.
@@ -305,8 +321,12 @@ private slots:
 
         // Still usable: a field takes typing and a menu command opens its window.
         QVERIFY(main.isVisible() && main.isEnabled());
-        auto* b = main.findChild<QLineEdit*>("txtB");
-        b->setText("124");
+        {
+            // An opened design may hold any texts a user could type: start afresh.
+            MessageBoxAnswerer dropChanges(QMessageBox::No);
+            main.findChild<QAction*>("mnuDatotekaNovi")->trigger();
+        }
+        QCOMPARE(main.findChild<QLineEdit*>("txtB")->text(), QString("124"));
         const OpenedWindow w = OpenedWindow::open([&] { main.findChild<QAction*>("mnuProracunPoprecniPresek")->trigger(); },
                                                   "pctPoprecniPresek");
         QVERIFY(w.opened);

@@ -1,3 +1,4 @@
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -6,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <memory>
 
 #include "MessageBoxAnswerer.h"
 #include "ui/ReportFile.h"
@@ -43,11 +45,12 @@ void answerSaveDialog(const QString& path) {
         if (!dialog) return;
         // A dialog that never takes the name is answered anyway: the test fails, it does not hang.
         if (!path.isEmpty() && ++*turns < 300) {
-            // The dialog applies its proposed name asynchronously: choose the
-            // file until the dialog holds it, then accept on a later turn.
+            // The dialog applies its proposed name asynchronously, and
+            // selectFile leaves a focused name field alone: type the name
+            // until the dialog holds it, then accept on a later turn.
             const QString selected = dialog->selectedFiles().value(0);
             if (selected != path && selected != path + ".txt") {
-                dialog->selectFile(path);
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
                 return;
             }
         }
@@ -310,6 +313,47 @@ private slots:
 
         QVERIFY(ui::writeFileSafely(&parent, old, "new"));  // replaced only when complete
         QCOMPARE(readFile(old), QByteArray("new"));
+    }
+
+    // The toolkit's dialog would grey its Save button out for a name longer
+    // than the file system allows, and the save would just not happen.
+    void aNameTooLongToSaveIsWarnedAbout_data() {
+        QTest::addColumn<bool>("cables");
+        QTest::newRow("cable calculation") << true;
+        QTest::newRow("stress check") << false;
+    }
+
+    void aNameTooLongToSaveIsWarnedAbout() {
+        QFETCH(bool, cables);
+        ui::frmPocetniParametriProracuna main;
+        std::unique_ptr<QDialog> window;
+        if (cables) {
+            window = std::make_unique<ui::frmKablovi>(main.fields(), &main);
+        } else {
+            window = std::make_unique<ui::frmKontrolaNapona>(main.fields(), &main);
+        }
+        const QString name = QString(300, 'a') + ".txt";
+        bool saveUsable = false;
+        QTimer typeAndSave;
+        connect(&typeAndSave, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            typeAndSave.stop();
+            dialog->setDirectory(dir.path());
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+            QPushButton* save = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
+            saveUsable = save->isEnabled();
+            save->click();
+            if (!saveUsable) dialog->reject();
+        });
+        typeAndSave.start(10);
+        MessageBoxAnswerer answerer;
+        press(*window, "cmdSnimi");
+        QVERIFY(saveUsable);
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen[0].title, QString("Upozorenje !"));
+        QCOMPARE(answerer.seen[0].text,
+                 "Datoteku \"" + QDir::toNativeSeparators(dir.filePath(name)) + "\" nije moguce snimiti !");
     }
 };
 

@@ -1,0 +1,233 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ui/DesignFile.h"
+
+using core::Field;
+using ui::Design;
+
+namespace {
+
+// The start-up design with project data, exactly as it is written.
+const QByteArray kExample = R"({
+    "format": "prednaprezanje",
+    "formatVerzija": 1,
+    "projekat": {
+        "Element": "Glavni nosac, presek u sredini raspona",
+        "Napomena": "Beton MB40.\nKablovi tipa A.",
+        "Projekat": "Most preko Save",
+        "Projektant": "M. Petrovic"
+    },
+    "ulaz": {
+        "Fk": "4.618",
+        "Gbd0": "19.5",
+        "Gbdbes": "16",
+        "Gbz0": "3",
+        "Gbzbes": "1.8",
+        "Gk0": "1054",
+        "Mg": "617.51",
+        "Mp": "1355.19",
+        "Ms": "567.71",
+        "b": "124",
+        "b1": "40",
+        "b2": "40",
+        "d1": "23",
+        "d2": "23",
+        "d3": "15",
+        "ek": "75.5",
+        "m": "0.8"
+    }
+}
+)";
+
+Design exampleDesign() {
+    Design d = ui::startupDesign();
+    d.project = {"Most preko Save", "Glavni nosac, presek u sredini raspona", "M. Petrovic",
+                 "Beton MB40.\nKablovi tipa A."};
+    return d;
+}
+
+// The example with one piece of text replaced.
+QByteArray exampleWith(const QByteArray& from, const QByteArray& to) {
+    QByteArray bytes = kExample;
+    const qsizetype at = bytes.indexOf(from);
+    Q_ASSERT(at >= 0);
+    return bytes.replace(at, from.size(), to);
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Design)
+
+class DesignFileTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+private slots:
+    void writtenBytesAreTheDocumentedExample() { QCOMPARE(ui::designFileBytes(exampleDesign()), kExample); }
+
+    void roundTrip_data() {
+        QTest::addColumn<Design>("design");
+        QTest::newRow("start-up design") << ui::startupDesign();
+        QTest::newRow("with project data") << exampleDesign();
+        Design unusual = ui::startupDesign();
+        unusual.text(Field::M) = "0.80";
+        unusual.text(Field::Mg) = ".8";
+        unusual.text(Field::Mp) = "5.";
+        unusual.text(Field::Ms) = ".";
+        unusual.text(Field::B1) = "";
+        unusual.text(Field::B) = "0";
+        unusual.text(Field::Ek) = "73.4666666666667";
+        unusual.text(Field::Fk) = "8.5E-05";
+        unusual.text(Field::Gbz0) = "";
+        QTest::newRow("unusual but valid texts") << unusual;
+        Design text = ui::startupDesign();
+        text.project = {QString::fromUtf8("Most \"Ada\" \\ čćžšđ 桥"), QString(200, 'x'), " ",
+                        "prvi red\n\tdrugi red\n\n"};
+        QTest::newRow("quotes, backslash, diacritics, breaks, longest line") << text;
+    }
+
+    void roundTrip() {
+        QFETCH(Design, design);
+        const QString path = dir.filePath("nosac1.prednap");
+        QVERIFY(writeBytes(path, ui::designFileBytes(design)));
+        const ui::DesignFileReading reading = ui::readDesignFile(path);
+        QVERIFY2(reading.design, qPrintable(reading.error));
+        QVERIFY(*reading.design == design);
+        QCOMPARE(ui::designFileBytes(*reading.design), ui::designFileBytes(design));
+    }
+
+    void refused_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        const QString notADesign = "Datoteka nije projekat prethodnog naprezanja.";
+        QTest::newRow("empty file") << QByteArray() << notADesign;
+        QTest::newRow("binary garbage") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << notADesign;
+        QTest::newRow("a report") << QByteArray("Staticki uticaji\r\nMmin= 617.51 [kNm]\r\n") << notADesign;
+        QTest::newRow("JSON array") << QByteArray("[1, 2]") << notADesign;
+        QTest::newRow("other JSON object") << QByteArray(R"({"ime": "x"})") << notADesign;
+        QTest::newRow("other format tag") << exampleWith(R"("prednaprezanje")", R"("prednapon")") << notADesign;
+        QTest::newRow("truncated") << kExample.left(300)
+                                   << "Zapis je neispravan ili nepotpun (greska kod bajta 301).";
+        QTest::newRow("invalid UTF-8") << exampleWith("M. Petrovic", "M. Petrovi\xC4")
+                                       << "Zapis je neispravan ili nepotpun (greska kod bajta 261).";
+        QTest::newRow("newer version") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": 2)")
+                                       << "Projekat je zapisan u formatu verzije 2, a program cita samo verziju 1.";
+        QTest::newRow("version as text") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": "1")")
+                                         << "Verzija formata nije ispravno zapisana.";
+        QTest::newRow("fractional version") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": 1.5)")
+                                            << "Verzija formata nije ispravno zapisana.";
+        QTest::newRow("no version") << exampleWith(R"("formatVerzija": 1,)", "")
+                                    << "Verzija formata nije ispravno zapisana.";
+        QTest::newRow("no inputs") << exampleWith(R"("ulaz")", R"("ulazi")") << "Nedostaju ulazni podaci (\"ulaz\").";
+        QTest::newRow("missing input") << exampleWith(R"("b1": "40",)", "") << "Nedostaje polje b1.";
+        QTest::newRow("input as a number") << exampleWith(R"("b1": "40")", R"("b1": 40)")
+                                           << "Polje b1 nije zapisano kao tekst pod navodnicima.";
+        QTest::newRow("input as null") << exampleWith(R"("m": "0.8")", R"("m": null)")
+                                       << "Polje m nije zapisano kao tekst pod navodnicima.";
+        QTest::newRow("letters") << exampleWith(R"("b1": "40")", R"("b1": "4x0")") << "Polje b1: \"4x0\" nije broj.";
+        QTest::newRow("blank") << exampleWith(R"("Mg": "617.51")", R"("Mg": "617.51 ")")
+                               << "Polje Mg: \"617.51 \" nije broj.";
+        QTest::newRow("line break") << exampleWith(R"("ek": "75.5")", R"("ek": "75\n.5")")
+                                    << "Polje ek: \"75\\n.5\" nije broj.";
+        QTest::newRow("second point") << exampleWith(R"("m": "0.8")", R"("m": "0.8.")")
+                                      << "Polje m: \"0.8.\" nije broj.";
+        QTest::newRow("sign") << exampleWith(R"("b": "124")", R"("b": "-124")")
+                              << "Polje b: \"-124\" ne sme imati predznak.";
+        QTest::newRow("point in a dimension") << exampleWith(R"("d3": "15")", R"("d3": "15.5")")
+                                              << "Polje d3: \"15.5\" nije ceo broj.";
+        QTest::newRow("longer than typing admits") << exampleWith(R"("Ms": "567.71")", R"("Ms": "1567.71")")
+                                                   << "Polje Ms: \"1567.71\" ima vise od 6 znakova.";
+        QTest::newRow("unknown input") << exampleWith(R"("b1": "40",)", R"("b1": "40", "b4": "1",)")
+                                       << "Nepoznato polje \"b4\".";
+        QTest::newRow("unknown input with a line break") << exampleWith(R"("b1": "40",)", R"("b1": "40", "b\n4": "1",)")
+                                                         << "Nepoznato polje \"b\\n4\".";
+        QTest::newRow("empty key") << exampleWith(R"("b1": "40",)", R"("b1": "40", "": "1",)")
+                                   << "Nepoznato polje \"\".";
+        QTest::newRow("unknown member") << exampleWith(R"("formatVerzija": 1,)", R"("formatVerzija": 1, "x": 0,)")
+                                        << "Nepoznat podatak \"x\".";
+        QTest::newRow("project data as text") << exampleWith(R"("projekat": {)", R"("projekat": "x", "y": {)")
+                                              << "Podaci o projektu nisu ispravno zapisani.";
+        QTest::newRow("project item as a number") << exampleWith(R"("M. Petrovic")", "7")
+                                                  << "Podatak Projektant nije zapisan kao tekst pod navodnicima.";
+        QTest::newRow("line break in a one-line item") << exampleWith("M. Petrovic", R"(M.\nPetrovic)")
+                                                       << "Podatak Projektant sadrzi nedozvoljen znak (kod 10).";
+        QTest::newRow("carriage return in the note") << exampleWith(R"(MB40.\n)", R"(MB40.\r\n)")
+                                                     << "Podatak Napomena sadrzi nedozvoljen znak (kod 13).";
+        QTest::newRow("lone surrogate") << exampleWith("M. Petrovic", R"(M. \ud800)")
+                                        << "Podatak Projektant nije ispravan tekst.";
+        QTest::newRow("item too long") << exampleWith("M. Petrovic", QByteArray(201, 'x'))
+                                       << "Podatak Projektant ima vise od 200 znakova.";
+        QTest::newRow("over 1 MiB") << exampleWith("Kablovi tipa A.", QByteArray(1 << 20, ' '))
+                                    << "Datoteka je veca od 1 MiB.";
+    }
+
+    void refused() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        const ui::DesignFileReading parsed = ui::parseDesignFile(bytes);
+        QVERIFY(!parsed.design);
+        QCOMPARE(parsed.error, reason);
+
+        const QString path = dir.filePath("los.prednap");
+        QVERIFY(writeBytes(path, bytes));
+        const ui::DesignFileReading read = ui::readDesignFile(path);
+        QVERIFY(!read.design);
+        QCOMPARE(read.error, "Datoteku \"" + QDir::toNativeSeparators(path) + "\" nije moguce otvoriti !\n" + reason);
+    }
+
+    void accepted_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + kExample;
+        QTest::newRow("one line, other order") << QByteArray(
+            R"({"ulaz":{"m":"0.8","ek":"75.5","d3":"15","d2":"23","d1":"23","b2":"40","b1":"40","b":"124",)"
+            R"("Ms":"567.71","Mp":"1355.19","Mg":"617.51","Gk0":"1054","Gbzbes":"1.8","Gbz0":"3","Gbdbes":"16",)"
+            R"("Gbd0":"19.5","Fk":"4.618"},"formatVerzija":1.0,"format":"prednaprezanje"})");
+        QTest::newRow("no project data") << exampleWith(R"("Projektant": "M. Petrovic")", R"("Projektant": "")");
+    }
+
+    void accepted() {
+        QFETCH(QByteArray, bytes);
+        const ui::DesignFileReading parsed = ui::parseDesignFile(bytes);
+        QVERIFY2(parsed.design, qPrintable(parsed.error));
+        for (int i = 0; i < core::kFieldCount; ++i) {
+            const auto f = static_cast<Field>(i);
+            QCOMPARE(parsed.design->text(f), ui::startupDesign().text(f));
+        }
+    }
+
+    void unreadablePathsAreNamed_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing file") << "nema.prednap";
+        QTest::newRow("a folder") << ".";
+    }
+
+    void unreadablePathsAreNamed() {
+        QFETCH(QString, name);
+        const QString path = QDir(dir.path()).filePath(name);
+        const ui::DesignFileReading read = ui::readDesignFile(path);
+        QVERIFY(!read.design);
+        QVERIFY2(read.error.startsWith("Datoteku \"" + QDir::toNativeSeparators(path) + "\" nije moguce otvoriti !\n"),
+                 qPrintable(read.error));
+        QCOMPARE(read.error.count('\n'), 1);
+    }
+
+    // A design the windows could not have made is never written.
+    void unreadableDesignIsNotWritten() {
+        Design d = ui::startupDesign();
+        d.text(Field::B1) = "4 0";
+        QString error;
+        QVERIFY(ui::designFileBytes(d, &error).isEmpty());
+        QCOMPARE(error, QString("Polje b1: \"4 0\" nije broj."));
+    }
+};
+
+QTEST_GUILESS_MAIN(DesignFileTest)
+#include "DesignFileTest.moc"
