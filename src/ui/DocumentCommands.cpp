@@ -28,10 +28,11 @@ void DocumentCommands::addTo(QMenu* menu, QAction* before) {
         const char* name;
         const char* caption;
         void (DocumentCommands::*command)();
+        QKeySequence shortcut;
     } items[] = {
-        {"mnuDatotekaPregledPreStampe", "Pregled pre stampe...", &DocumentCommands::preview},
-        {"mnuDatotekaStampaj", "Stampaj...", &DocumentCommands::print},
-        {"mnuDatotekaIzveziUPdf", "Izvezi u PDF...", &DocumentCommands::exportPdf},
+        {"mnuDatotekaPregledPreStampe", "Pregled pre stampe...", &DocumentCommands::preview, {}},
+        {"mnuDatotekaStampaj", "Stampaj...", &DocumentCommands::print, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"mnuDatotekaIzveziUPdf", "Izvezi u PDF...", &DocumentCommands::exportPdf, {}},
     };
     // A separator before the group unless one is there already.
     const QList<QAction*> actions = menu->actions();
@@ -40,9 +41,9 @@ void DocumentCommands::addTo(QMenu* menu, QAction* before) {
     for (const auto& item : items) {
         auto* action = new QAction(QString::fromLatin1(item.caption), menu);
         action->setObjectName(item.name);
+        action->setShortcut(item.shortcut);
         connect(action, &QAction::triggered, this, item.command);
         menu->insertAction(before, action);
-        if (item.command == &DocumentCommands::print) action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     }
     menu->insertSeparator(before);
 }

@@ -278,6 +278,8 @@ void preparePrinter(QPrinter& printer) {
 }
 
 int printDocument(QPrinter& printer, const reports::CalculationDocument& document) {
+    // The printer chosen in the print dialog brings its own resolution.
+    printer.setResolution(kResolution);
     return paintPages(printer, document);
 }
 
