@@ -135,7 +135,7 @@ Section sectionPropertiesSection(const Design& d) {
         {"Wb1=", formatTwoDecimals(w.Wb1 * 1e6), "[cm3]"}, {"Wb2=", formatTwoDecimals(w.Wb2 * 1e6), "[cm3]"},
         {"kb1=", formatTwoDecimals(w.kb1 * 1e2), "[cm]"},  {"kb2=", formatTwoDecimals(w.kb2 * 1e2), "[cm]"},
     };
-    Figure figure{drawing::crossSectionDrawing(d.v), 5000, 5000};
+    Figure figure{drawing::crossSectionDrawing(d.v), 5000, 5000, "Slika 1. Poprecni presek"};
     return {"2. Geometrijske karakteristike preseka", {TableBesideFigure{std::move(t), std::move(figure)}}};
 }
 
@@ -208,7 +208,7 @@ Section forceBoundsSection(const Design& d) {
     if (!d.rangeHolds || core::allowableStressesExceeded(d.v, d.bounds)) {
         s.blocks.push_back(TextLine{"Magnel-ov dijagram se ne crta: dopusteni naponi su prekoraceni."});
     } else {
-        s.blocks.push_back(Figure{drawing::magnelDiagram(d.v), 7000, 7000});
+        s.blocks.push_back(Figure{drawing::magnelDiagram(d.v), 7000, 7000, "Slika 2. Magnel-ov dijagram"});
     }
     return s;
 }

@@ -49,6 +49,7 @@ struct Figure {
     drawing::Drawing drawing;
     double widthTwips = 0;
     double heightTwips = 0;
+    std::string caption;  // printed under it
 };
 
 // A table beside a figure, the figure on the right.

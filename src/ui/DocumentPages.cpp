@@ -209,7 +209,9 @@ private:
         return {f.widthTwips / kTwipsPerPixel, f.heightTwips / kTwipsPerPixel};
     }
 
-    double heightOf(const reports::Figure& f) const { return sizeOf(f).height(); }
+    double heightOf(const reports::Figure& f) const {
+        return sizeOf(f).height() + kBlockGap + metrics(uiFont(8)).lineSpacing();
+    }
 
     void paintFigure(const reports::Figure& f, QPointF topLeft) {
         if (!painter_) return;
@@ -222,6 +224,9 @@ private:
         painter_->setPen(QPen(Qt::darkGray, 0.75));
         painter_->setBrush(Qt::NoBrush);
         painter_->drawRect(area);
+        const QFont font = uiFont(8);
+        const QString caption = qs(f.caption);
+        text(font, area.center().x() - metrics(font).horizontalAdvance(caption) / 2, area.bottom() + kBlockGap, caption);
     }
 
     void paintAt(const reports::Figure& f, double) {

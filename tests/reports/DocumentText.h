@@ -23,7 +23,7 @@ inline std::string documentText(const reports::CalculationDocument& doc) {
     };
     auto addFigure = [&](const reports::Figure& f) {
         text += "[slika " + std::to_string(static_cast<int>(f.widthTwips)) + "x" +
-                std::to_string(static_cast<int>(f.heightTwips)) + "]\n";
+                std::to_string(static_cast<int>(f.heightTwips)) + "] " + f.caption + "\n";
     };
     for (const auto& section : doc.sections) {
         text += section.title + "\n";
