@@ -73,10 +73,9 @@ bool asksForPdf(int argc, char* argv[]) {
 
 void prepareHeadlessRun() {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        if (!qEnvironmentVariableIsEmpty(variable)) return;
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The PDF needs no display, and a display named but out of reach would
+    // stop the program before it starts.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 QCommandLineOption pdfOption() {

@@ -13,8 +13,8 @@ namespace ui {
 // application object exists, since the platform is chosen then.
 bool asksForPdf(int argc, char* argv[]);
 
-// Before the application object exists: with no display at all, Qt's
-// offscreen platform (a platform the user has chosen stays), and Qt's own
+// Before the application object exists: Qt's offscreen platform, with or
+// without a display (a platform the user has chosen stays), and Qt's own
 // notices kept off standard error, which holds only what the program says.
 void prepareHeadlessRun();
 

@@ -13,10 +13,12 @@ struct Run {
     QString standardError;
 };
 
-// The program with no display at all: no DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM.
-Run runProgram(const QStringList& arguments) {
+// The program with no display at all (no DISPLAY, WAYLAND_DISPLAY or
+// QT_QPA_PLATFORM), or with the display named.
+Run runProgram(const QStringList& arguments, const QString& display = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(variable);
+    if (!display.isEmpty()) environment.insert("DISPLAY", display);
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(PREDNAPREZANJE_EXECUTABLE, arguments);
@@ -90,6 +92,14 @@ private slots:
             QVERIFY2(text.contains(expected), qPrintable(QString(expected) + "\nnot in\n" + text));
         }
         QVERIFY(!text.contains("inf", Qt::CaseInsensitive) && !text.contains("nan", Qt::CaseInsensitive));
+    }
+
+    void aDisplayOutOfReachIsNotNeeded() {
+        QTemporaryDir dir;
+        const QString out = dir.filePath("proracun.pdf");
+        const Run run = runProgram({"--pdf", out}, ":4711");
+        QCOMPARE(run.status, 0);
+        QVERIFY(readFile(out).startsWith("%PDF-"));
     }
 
     // A rectangle 30 x 60 cm with the cables at its lower kern point: by hand
