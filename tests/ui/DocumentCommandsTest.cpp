@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -165,6 +166,19 @@ private slots:
         const std::string long_(300, 'W');
         const auto document = reports::calculationDocument(fields, ui::documentHeader({long_, long_, long_}));
         QCOMPARE(pageCount(ui::documentPdf(document)), 2);
+    }
+
+    // A printer as a print dialog may leave it, at its own resolution.
+    void printerGetsTheSameTwoPages() {
+        QPrinter printer;
+        ui::preparePrinter(printer);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("stampa.pdf"));
+        printer.setResolution(600);
+        const FakeFields fields;
+        QCOMPARE(ui::printDocument(printer, reports::calculationDocument(fields, ui::documentHeader({}))), 2);
+        QCOMPARE(printer.resolution(), 96);
+        QCOMPARE(pageCount(readFile(dir.filePath("stampa.pdf"))), 2);
     }
 
     void previewShowsTwoPages() {
