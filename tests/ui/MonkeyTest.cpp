@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QClipboard>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
@@ -207,9 +208,13 @@ private:
             QTest::mouseClick(w, Qt::LeftButton, {}, at);
         } else if (roll < 95) {
             QTest::mouseDClick(w, Qt::LeftButton, {}, at);
-        } else if (!qobject_cast<QLineEdit*>(w)) {
-            // A right click opens a context menu in its own event loop. A field's
-            // own menu is left out: pasting through it bypasses the key filter.
+        } else {
+            // A right click opens a context menu; a field's own menu may paste
+            // anything, which the field takes only as typing would.
+            if (qobject_cast<QLineEdit*>(w)) {
+                static const char* const clipboard[] = {"12", "6,5", " 6.5", "nan", "1\n2", "-3", "1e5", "99999999", ".5."};
+                QApplication::clipboard()->setText(clipboard[pick(std::size(clipboard))]);
+            }
             QContextMenuEvent menu(QContextMenuEvent::Mouse, at, w->mapToGlobal(at));
             QApplication::sendEvent(w, &menu);
         }
