@@ -74,7 +74,7 @@ void checkForceRule(FuzzInput& in) {
     const double margin =
         std::min({g.Gbd0 - s.Gb1_0, s.Gb2_0 + g.Gbz0, s.Gb1_bes + g.Gbzbes, g.Gbdbes - s.Gb2_bes});
     if (!std::isfinite(margin) || std::fabs(margin) < 1e-6 * scale) return;
-    for (double limit : {bounds.N1, bounds.N2, bounds.N3, bounds.N4}) {
+    for (double limit : bounds.limits()) {
         if (std::fabs(N - limit) <= 2 * core::toleranceAt(N, limit)) return;  // a force at a limit
     }
     FUZZ_REQUIRE((core::checkAdmissibleNk0(bounds, N) == core::Nk0Check::Admissible) == (margin > 0));

@@ -44,6 +44,10 @@ std::string_view startupText(Field field) { return kFields[static_cast<int>(fiel
 
 const Field* startupOrder() { return kStartupOrder; }
 
+StoredFields::StoredFields() {
+    for (int i = 0; i < kFieldCount; ++i) texts_[static_cast<std::size_t>(i)] = startupText(static_cast<Field>(i));
+}
+
 DesignValues readDesignValues(const MainFields& fields) {
     auto value = [&](Field f) { return numericValue(fields.text(f)); };
     DesignValues v;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -40,6 +42,21 @@ public:
     virtual void select(Field field) = 0;  // whole text selected
     // A modal warning: critical icon, one OK button, title "Upozorenje !".
     virtual void warn(const std::string& message) = 0;
+};
+
+// The seventeen texts without a window, from the start-up texts on. Focus and
+// selection have nowhere to go; a warning is dropped unless a subclass keeps it.
+class StoredFields : public MainFields {
+public:
+    StoredFields();
+    std::string text(Field field) const override { return texts_[static_cast<std::size_t>(field)]; }
+    void setText(Field field, const std::string& text) override { texts_[static_cast<std::size_t>(field)] = text; }
+    void focus(Field) override {}
+    void select(Field) override {}
+    void warn(const std::string&) override {}
+
+private:
+    std::array<std::string, kFieldCount> texts_;
 };
 
 struct SectionDimensions {

@@ -1,5 +1,6 @@
 #include "core/EdgeStresses.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/NumberText.h"
@@ -43,8 +44,13 @@ bool edgeStressesExceeded(const EdgeStresses& s, const AllowableStresses& g) {
     for (double stress : {s.Gb1_0, s.Gb2_0, s.Gb1_bes, s.Gb2_bes}) {
         if (!std::isfinite(stress)) return true;
     }
-    return isAbove(s.Gb1_0, g.Gbd0) || isBelow(s.Gb2_0, -g.Gbz0) || isBelow(s.Gb1_bes, -g.Gbzbes) ||
-           isAbove(s.Gb2_bes, g.Gbdbes);
+    const std::array<bool, 4> edges = exceededEdges(s, g);
+    return std::find(edges.begin(), edges.end(), true) != edges.end();
+}
+
+std::array<bool, 4> exceededEdges(const EdgeStresses& s, const AllowableStresses& g) {
+    return {isAbove(s.Gb1_0, g.Gbd0), isBelow(s.Gb2_0, -g.Gbz0), isBelow(s.Gb1_bes, -g.Gbzbes),
+            isAbove(s.Gb2_bes, g.Gbdbes)};
 }
 
 StartingStressCheck startingStressCheck(const DesignValues& v) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,9 @@ EdgeStresses computeEdgeStresses(const DesignValues& v, double Nk0,
 // tolerance, so a stress equal to it up to rounding is not exceeded. A stress
 // that is not a finite number counts as exceeded.
 bool edgeStressesExceeded(const EdgeStresses& s, const AllowableStresses& allowable);
+
+// The same verdict for each stress: Gb1_0, Gb2_0, Gb1_bes, Gb2_bes.
+std::array<bool, 4> exceededEdges(const EdgeStresses& s, const AllowableStresses& allowable);
 
 struct StartingStressCheck {
     ForceBounds bounds;

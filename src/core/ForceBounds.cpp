@@ -73,7 +73,7 @@ ForceBounds computeForceBounds(const DesignValues& v) {
     // A prestressing force is positive: a lower limit at or below zero restricts nothing.
     f.minNko = 0;
     f.maxNko = std::numeric_limits<double>::infinity();
-    const std::array<double, 4> limits = {f.N1, f.N2, f.N3, f.N4};
+    const std::array<double, 4> limits = f.limits();
     for (size_t i = 0; i < limits.size(); ++i) {
         if (f.kinds[i] == LimitKind::Lower && limits[i] > f.minNko) f.minNko = limits[i];
         if (f.kinds[i] == LimitKind::Upper && limits[i] < f.maxNko) f.maxNko = limits[i];
@@ -82,7 +82,7 @@ ForceBounds computeForceBounds(const DesignValues& v) {
 }
 
 Nk0Check checkAdmissibleNk0(const ForceBounds& b, double Nk0) {
-    const std::array<double, 4> limits = {b.N1, b.N2, b.N3, b.N4};
+    const std::array<double, 4> limits = b.limits();
     for (size_t i = 0; i < limits.size(); ++i) {
         if (b.kinds[i] == LimitKind::Lower && breaks(b.kinds[i], limits[i], Nk0)) return Nk0Check::BelowLowerLimit;
     }

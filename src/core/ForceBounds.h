@@ -44,6 +44,8 @@ struct ForceBounds {
     std::array<LimitKind, 4> kinds{};       // conditions 1 to 4
     double minNko = 0;  // kN; the largest lower limit, 0 when none lies above zero
     double maxNko = 0;  // kN; the smallest upper limit, infinite when there is none
+
+    std::array<double, 4> limits() const { return {N1, N2, N3, N4}; }
 };
 
 // A limit whose condition value is zero (or not a number) has no finite value.

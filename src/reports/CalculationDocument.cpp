@@ -10,7 +10,6 @@
 #include "core/EdgeStresses.h"
 #include "core/ForceBounds.h"
 #include "core/NumberText.h"
-#include "core/Tolerance.h"
 #include "drawing/CrossSectionDrawing.h"
 #include "drawing/MagnelDiagram.h"
 #include "reports/Reports.h"
@@ -59,12 +58,6 @@ struct Design {
     std::array<bool, 4> exceeded{};  // Gb1_0, Gb2_0, Gb1_bes, Gb2_bes
 };
 
-// Each stress against its allowable value, compression above and tension below.
-std::array<bool, 4> exceededStresses(const core::EdgeStresses& s, const core::AllowableStresses& g) {
-    return {core::isAbove(s.Gb1_0, g.Gbd0), core::isBelow(s.Gb2_0, -g.Gbz0), core::isBelow(s.Gb1_bes, -g.Gbzbes),
-            core::isAbove(s.Gb2_bes, g.Gbdbes)};
-}
-
 // The smallest whole number of cables not below the lower limits: the
 // required number rounded up, checked by the same verdict as a typed force so
 // that the last bits of the quotient cannot leave it one cable short.
@@ -95,7 +88,7 @@ Design workOut(const core::MainFields& fields) {
         d.cableForce = *d.cables * d.Zk0;
         d.cableCheck = core::checkAdmissibleNk0(d.bounds, d.cableForce);
         d.stresses = core::computeEdgeStresses(d.v, d.cableForce, core::MeanStress::OverSquareMetres);
-        d.exceeded = exceededStresses(d.stresses, d.v.allowable);
+        d.exceeded = core::exceededEdges(d.stresses, d.v.allowable);
     }
     d.admissibleCables = admissibleCableRange(d);
     return d;
@@ -176,9 +169,8 @@ const char* limitKindText(core::LimitKind kind) {
 
 // "N1=1/q1= 3013.04 [kN]: gornja granica sile"
 std::string limitLine(const core::ForceBounds& b, size_t i) {
-    const double limits[] = {b.N1, b.N2, b.N3, b.N4};
     const std::string n = std::to_string(i + 1);
-    return "N" + n + "=1/q" + n + "= " + force(limits[i]) + " [kN]: " + limitKindText(b.kinds[i]);
+    return "N" + n + "=1/q" + n + "= " + force(b.limits()[i]) + " [kN]: " + limitKindText(b.kinds[i]);
 }
 
 std::string admissibleRangeText(const Design& d) {

@@ -18,26 +18,14 @@ namespace {
 
 // The design's fields without a window: the checks' warnings are kept to be
 // written on standard error.
-class TextFields : public core::MainFields {
+class TextFields : public core::StoredFields {
 public:
-    TextFields() {
-        for (int i = 0; i < core::kFieldCount; ++i) {
-            texts_[static_cast<size_t>(i)] = std::string(core::startupText(static_cast<core::Field>(i)));
-        }
-    }
-    std::string text(core::Field f) const override { return texts_[static_cast<size_t>(f)]; }
-    void setText(core::Field f, const std::string& t) override { texts_[static_cast<size_t>(f)] = t; }
-    void focus(core::Field) override {}
-    void select(core::Field) override {}
     void warn(const std::string& message) override {
         if (!warnings.isEmpty()) warnings += ' ';
         warnings += QString::fromStdString(message).simplified();  // one line on standard error
     }
 
     QString warnings;
-
-private:
-    std::array<std::string, core::kFieldCount> texts_;
 };
 
 // The design's texts and project data, from FILE when one is given.

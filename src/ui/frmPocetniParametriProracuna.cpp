@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 
+#include "core/FieldTexts.h"
 #include "core/basKontrola.h"
 #include "ui/Controls.h"
 #include "ui/DocumentCommands.h"
@@ -78,8 +79,11 @@ QLabel* unitLabel(QWidget* parent, const char* caption, QRect geometry, const QF
     return addLabel(parent, nullptr, caption, geometry, font, Qt::AlignCenter);
 }
 
-TypedField* typedField(QWidget* parent, Field field, NumberKind kind, int limit, QRect geometry) {
-    return withToolTip(addTypedField(parent, nameOf(field).c_str(), kind, limit, geometry, uiFont(12)), field);
+// Typed as the design file's rules say the field is typed, so the two never differ.
+TypedField* typedField(QWidget* parent, Field field, QRect geometry) {
+    const core::FieldTyping typing = core::fieldTyping(field);
+    return withToolTip(addTypedField(parent, nameOf(field).c_str(), typing.kind, typing.limit, geometry, uiFont(12)),
+                       field);
 }
 
 QLineEdit* shownField(QWidget* parent, Field field, QRect geometry) {
@@ -97,7 +101,6 @@ frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent)
       fields_(this),
       documentCommands_(new DocumentCommands(this, fields_, [this] { return projectHeader(project_); })) {
     setObjectName("frmPocetniParametriProracuna");
-    setWindowTitle("Parametri proracuna");
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
 
@@ -106,7 +109,7 @@ frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent)
     setCentralWidget(client);
     buildFrames(client);
     buildMenus();
-    writeStartupTexts();
+    showDesign(startupDesign(), QString());
     for (int i = 0; i < core::kFieldCount; ++i) {
         connect(fields_.lineEdit(static_cast<Field>(i)), &QLineEdit::textChanged, this,
                 &frmPocetniParametriProracuna::updateCaption);
@@ -133,7 +136,7 @@ void frmPocetniParametriProracuna::buildFrames(QWidget* client) {
     };
     for (const auto& row : dimensionRows) {
         label(dimensions, row.caption, twipsRect(4005, row.labelTop, 420, 285), bold975);
-        typedField(dimensions, row.field, NumberKind::Whole, 3, twipsRect(4410, row.fieldTop, 555, 420));
+        typedField(dimensions, row.field, twipsRect(4410, row.fieldTop, 555, 420));
         unitLabel(dimensions, "[cm]", twipsRect(4995, row.labelTop, 495, 285), bold975);
     }
 
@@ -145,7 +148,7 @@ void frmPocetniParametriProracuna::buildFrames(QWidget* client) {
     } momentRows[] = {{"Mg=", Field::Mg, 450}, {"Mp=", Field::Mp, 990}, {"Ms=", Field::Ms, 1530}};
     for (const auto& row : momentRows) {
         label(moments, row.caption, twipsRect(75, row.top + 60, 420, 300), bold825);
-        typedField(moments, row.field, NumberKind::Decimal, 6, twipsRect(480, row.top, 1155, 420));
+        typedField(moments, row.field, twipsRect(480, row.top, 1155, 420));
         unitLabel(moments, "[kNm]", twipsRect(1695, row.top + 60, 525, 300), bold825);
     }
 
@@ -157,7 +160,7 @@ void frmPocetniParametriProracuna::buildFrames(QWidget* client) {
     QGroupBox* efficiency =
         frame(client, "fraGubitakSilePrethodnogNaprezanja", "Efikasnost PN", twipsRect(8010, 1125, 1995, 1005));
     setTextColour(label(efficiency, "m =", twipsRect(90, 450, 495, 345), uiFont(12, true)), Qt::red);
-    setTextColour(typedField(efficiency, Field::M, NumberKind::Decimal, 4, twipsRect(600, 405, 915, 420)), Qt::red);
+    setTextColour(typedField(efficiency, Field::M, twipsRect(600, 405, 915, 420)), Qt::red);
 
     QGroupBox* concrete = frame(client, "fraBeton", "Dopusteni naponi u betonu", twipsRect(5655, 2205, 4350, 1590));
     const struct {
@@ -239,13 +242,6 @@ void frmPocetniParametriProracuna::buildMenus() {
     addMenu("mnuPomoc", "&Pomoc", {{"mnuPomocPomoc", "Pomoc", &frmPocetniParametriProracuna::openPomoc}});
     addMenu("mnuOProgramu", "&O programu",
             {{"mnuOProgramuOProgramu", "O programu", &frmPocetniParametriProracuna::openOProgramu}});
-}
-
-void frmPocetniParametriProracuna::writeStartupTexts() {
-    const Field* order = core::startupOrder();
-    for (int i = 0; i < core::kFieldCount; ++i) {
-        fields_.setText(order[i], std::string(core::startupText(order[i])));
-    }
 }
 
 // The table windows are kept hidden between showings so their choices stay;

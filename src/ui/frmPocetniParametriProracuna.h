@@ -51,7 +51,6 @@ protected:
 private:
     void buildFrames(QWidget* client);
     void buildMenus();
-    void writeStartupTexts();
 
     Design currentDesign() const;
     void showDesign(const Design& design, const QString& path);

@@ -163,7 +163,7 @@ double margin(const DesignValues& v, double N) {
 }
 
 bool atALimit(const ForceBounds& f, double N) {
-    for (double limit : {f.N1, f.N2, f.N3, f.N4}) {
+    for (double limit : f.limits()) {
         if (std::fabs(N - limit) <= 2 * toleranceAt(N, limit)) return true;
     }
     return false;
