@@ -1,5 +1,7 @@
 #include "core/NumberText.h"
 
+#include "core/Tolerance.h"
+
 #include <algorithm>
 #include <charconv>
 #include <climits>
@@ -146,6 +148,16 @@ double Round(double x, int n) {
 }
 
 std::string roundedText(double x, int n) { return numberToText(Round(x, n)); }
+
+double RoundDown(double x, int n) {
+    if (!std::isfinite(x)) return x;
+    const double scale = std::pow(10.0, n);
+    const double steps = x * scale;
+    const double nearest = std::round(steps);
+    const double whole = isAbove(nearest, steps) || isBelow(nearest, steps) ? std::floor(steps) : nearest;
+    // The decimal of the whole number of steps, not the nearest binary product.
+    return Round(whole / scale, n);
+}
 
 std::string formatTwoDecimals(double value) {
     if (!std::isfinite(value)) return std::string(kUndefinedText);

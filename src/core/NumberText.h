@@ -31,6 +31,12 @@ double Round(double x, int n);
 // The text of Round(x, n): "2477.04", "0.000331890225".
 std::string roundedText(double x, int n);
 
+// The largest whole multiple of 10^-n not above x, a value within the
+// program's tolerance of a multiple counting as that multiple, so that
+// 0.6 x 40 = 23.999999999999996 stays 24: RoundDown(17.6289, 2) = 17.62.
+// A limit written this way never lies on the unsafe side of its formula.
+double RoundDown(double x, int n);
+
 // Exactly two decimals, halves away from zero, no thousands separator
 // (the patterns "0.00" and "#0.00", which agree for every value).
 std::string formatTwoDecimals(double value);

@@ -216,3 +216,23 @@ TEST(FormatTwoDecimals, AgreesWithTheCLibraryAwayFromHalves) {
 }
 
 }  // namespace
+
+TEST(RoundDown, GoesToTheStepBelowUnlessTheValueIsAStepWithinTheTolerance) {
+    const struct {
+        double x;
+        int n;
+        const char* text;
+    } cases[] = {
+        {0.6 * 40, 2, "24"},         {0.6 * 29.3824, 2, "17.62"}, {3.20996, 2, "3.2"},  {2.7327, 2, "2.73"},
+        {3.5088, 2, "3.5"},          {1394.24, 0, "1394"},        {1389.9999, 0, "1389"}, {1389.999999999, 0, "1390"},
+        {0.1 + 0.2, 1, "0.3"},       {0.7 * 0.3, 2, "0.21"},     {0.009, 2, "0"},      {5, 2, "5"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(numberToText(RoundDown(c.x, c.n)), c.text) << c.x << " to " << c.n;
+    // Never above the value by more than the tolerance, never a whole step below it.
+    for (int i = 1; i < 20000; ++i) {
+        const double x = i * 0.0137;
+        const double down = RoundDown(x, 2);
+        EXPECT_LE(down, x * (1 + 1e-9)) << x;
+        EXPECT_GT(down, x - 0.01 - 1e-12) << x;
+    }
+}
