@@ -53,7 +53,9 @@ TEST(Concrete, StrengthAtTransferAge) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        if (c.t < 28) EXPECT_NEAR(beta_cc(c.t, c.cement), c.beta, 5e-5);
+        if (c.t < 28) {
+            EXPECT_NEAR(beta_cc(c.t, c.cement), c.beta, 5e-5);
+        }
         EXPECT_NEAR(fcm_t(c.fck, c.t, c.cement), beta_cc(c.t, c.cement) * fcm(c.fck), 1e-12);
         EXPECT_NEAR(fck_t(c.fck, c.t, c.cement), c.fckT, 5e-3);
         EXPECT_NEAR(fctm_t(c.fck, c.t, c.cement), c.fctmT, 5e-4);
