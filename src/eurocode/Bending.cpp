@@ -61,6 +61,7 @@ double Sc(const ISection& s, double y) {
 BendingResistance bendingResistance(const BendingProblem& p) {
     BendingResistance r;
     r.fcd = fcd(p.fck, p.alpha_cc, p.gamma_c);
+    r.fpd = p.strand.fpd;
     r.lambda = lambda(p.fck);
     r.eta = eta(p.fck);
     r.eps_cu3 = eps_cu3(p.fck);

@@ -67,6 +67,7 @@ enum class BendingStatus {
 struct BendingResistance {
     BendingStatus status = BendingStatus::Computed;
     double fcd = 0;        // MPa
+    double fpd = 0;        // MPa
     double lambda = 0;     // depth of the block over x
     double eta = 0;        // share of fcd in the block
     double eps_cu3 = 0;

@@ -84,6 +84,7 @@ TEST(Bending, ClosedForms) {
         EXPECT_EQ(r.yields, c.expected.yields);
         EXPECT_NEAR(r.Fp, r.eta * r.fcd * r.Ac / 10, 1e-6);  // the forces balance, kN
         EXPECT_NEAR(r.x_dp, r.x / c.p.dp, 1e-12);
+        EXPECT_EQ(r.fpd, kFpd);
     }
 }
 

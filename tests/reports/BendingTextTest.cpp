@@ -113,15 +113,11 @@ TEST(BendingText, WhatEachOutcomeSays) {
         SCOPED_TRACE(c.what);
         const std::vector<std::string> lines = reports::bendingLines(c.v, c.n, c.in);
         EXPECT_NE(std::find(lines.begin(), lines.end(), c.line), lines.end()) << joined(lines);
+        // Unknown strengths: MEd and Ap, then what is missing, and no computed number.
+        if (!c.in.fck) {
+            EXPECT_EQ(lines.size(), 3u);
+        }
     }
-}
-
-TEST(BendingText, UnknownStrengthsGiveNoComputedNumber) {
-    core::BendingInputs in = typed(40);
-    in.fck.reset();
-    const std::vector<std::string> lines = reports::bendingLines(startupDesign(), 6, in);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[2], "Nije poznata vrednost fck: MRd se ne moze izracunati.");
 }
 
 }  // namespace
