@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/BendingInputs.h"
+#include "core/DesignInput.h"
+
+// The calculation document's section on the ultimate limit state in bending:
+// the inputs, the strain-compatibility computation with the numbers put in,
+// MRd and the verdict.
+
+namespace reports {
+
+inline constexpr std::string_view kBendingSectionTitle = "7. Granicno stanje nosivosti - savijanje";
+
+// The lines of the section for the design in v with n of its cables.
+std::vector<std::string> bendingLines(const core::DesignValues& v, double n, const core::BendingInputs& in);
+
+}  // namespace reports
