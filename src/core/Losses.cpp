@@ -65,6 +65,8 @@ LossResult computeLosses(const LossInputs& in, const LossDesign& d) {
     r.u = in.u;
     r.h0 = ec::h0(r.Ac * kMm2, r.u * kMm);
 
+    r.alpha1 = ec::alpha1(r.fcm);
+    r.alpha2 = ec::alpha2(r.fcm);
     r.phi_RH = ec::phi_RH(in.RH, r.h0, r.fcm);
     r.beta_fcm = ec::beta_fcm(r.fcm);
     r.t0 = ec::t0_adjusted(in.t0, in.cement);

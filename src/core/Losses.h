@@ -39,6 +39,7 @@ struct LossResult {
     double M_QP = 0;        // the moment used, kNm
     double sigma_c_QP = 0;  // concrete at the tendon, MPa, compression positive
     // creep (Annex B)
+    double alpha1 = 0, alpha2 = 0;  // for fcm above 35 MPa
     double phi_RH = 0, beta_fcm = 0;
     double t0 = 0;  // adjusted for the cement class, days
     double beta_t0 = 0;
