@@ -17,7 +17,7 @@ struct LossInputs {
     eurocode::CementClass cement = eurocode::CementClass::N;
     double RH = 70;            // relative humidity, %
     double t0 = 28;            // age at loading, days
-    double u = 0;              // perimeter exposed to drying, cm
+    double u = 0;              // perimeter exposed to drying, cm; the outline unless typed
     bool M_QPTyped = false;    // false: M_QP is Mg + Mp
     double M_QP = 0;           // quasi-permanent moment when typed, kNm
     double Ep = eurocode::kEpStrand;  // GPa

@@ -16,8 +16,8 @@ namespace {
 constexpr double kMinRH = 40;   // %, the range Annex B covers
 constexpr double kMaxRH = 100;  // %
 
-// cm to mm, cm2 to mm2, cm4 to mm4, kN to N, kNm to Nmm, GPa to MPa
-constexpr double kMm = 10, kMm2 = 1e2, kMm4 = 1e4, kN = 1e3, kNmm = 1e6, kMPa = 1e3;
+constexpr double kMmPerCm = 10, kMm2PerCm2 = 1e2, kMm4PerCm4 = 1e4;
+constexpr double kNPerKN = 1e3, kNmmPerKNm = 1e6, kMPaPerGPa = 1e3;
 
 }  // namespace
 
@@ -63,7 +63,7 @@ LossResult computeLosses(const LossInputs& in, const LossDesign& d) {
     r.Ic = p.Ib;
     r.zcp = d.ek;
     r.u = in.u;
-    r.h0 = ec::h0(r.Ac * kMm2, r.u * kMm);
+    r.h0 = ec::h0(r.Ac * kMm2PerCm2, r.u * kMmPerCm);
 
     r.alpha1 = ec::alpha1(r.fcm);
     r.alpha2 = ec::alpha2(r.fcm);
@@ -89,20 +89,23 @@ LossResult computeLosses(const LossInputs& in, const LossDesign& d) {
     r.P0 = d.n * r.Zk0;
     r.M_QP = quasiPermanentMoment(in, d);
     // N / mm2 and Nmm mm / mm4: MPa.
-    const double P0 = r.P0 * kN, Ac = r.Ac * kMm2, Ic = r.Ic * kMm4, zcp = r.zcp * kMm;
-    r.sigma_c_QP = P0 / Ac + P0 * zcp * zcp / Ic - r.M_QP * kNmm * zcp / Ic;
+    const double P0 = r.P0 * kNPerKN, Ac = r.Ac * kMm2PerCm2, Ic = r.Ic * kMm4PerCm4, zcp = r.zcp * kMmPerCm;
+    r.sigma_c_QP = P0 / Ac + P0 * zcp * zcp / Ic - r.M_QP * kNmmPerKNm * zcp / Ic;
 
-    r.dsigma_p = ec::dsigma_p_csr({r.eps_cs, in.Ep * kMPa, r.dsigma_pr, r.Ecm * kMPa, r.phi, r.sigma_c_QP,
-                                   r.Ap * kMm2, Ac, Ic, zcp});
-    r.dP = r.dsigma_p * r.Ap * kMm2 / kN;
+    r.dsigma_p = ec::dsigma_p_csr({r.eps_cs, in.Ep * kMPaPerGPa, r.dsigma_pr, r.Ecm * kMPaPerGPa, r.phi,
+                                   r.sigma_c_QP, r.Ap * kMm2PerCm2, Ac, Ic, zcp});
+    r.dP = r.dsigma_p * r.Ap * kMm2PerCm2 / kNPerKN;
     r.m = 1 - r.dsigma_p / d.Gk0;
     r.mText = numberToText(RoundDown(r.m, 2));
     return r;
 }
 
 std::optional<std::string> lossResultRefusal(const LossResult& r) {
-    if (!(r.dsigma_p > 0)) return "Gubitak sile prethodnog naprezanja nije veci od nule, koeficijent m se ne moze odrediti !";
-    if (!(RoundDown(r.m, 2) > 0)) return "Gubici sile su veci od pocetne sile, koeficijent m nije veci od nule !";
+    if (!(r.dsigma_p > 0)) {
+        return "Gubitak sile prethodnog naprezanja nije veci od nule, koeficijent m se ne moze odrediti !";
+    }
+    // m goes into the field rounded down: below 0.01 it would be written 0.
+    if (!(RoundDown(r.m, 2) > 0)) return "Gubici sile ne ostavljaju koeficijent m veci od nule !";
     return std::nullopt;
 }
 

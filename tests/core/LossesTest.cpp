@@ -111,7 +111,7 @@ TEST(Losses, RefusedInputsAndLosses) {
         // A stress of 60 MPa loses more than itself to shrinkage alone.
         {"loss beyond the initial stress",
          [](LossInputs& in, LossDesign& d) { d.Gk0 = 60, in.RH = 40, in.M_QPTyped = true; },
-         "Gubici sile su veci od pocetne sile, koeficijent m nije veci od nule !"},
+         "Gubici sile ne ostavljaju koeficijent m veci od nule !"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
