@@ -79,8 +79,6 @@ TEST(Shrinkage, WorkedBridgeExample) {
     EXPECT_NEAR(b, 0.756, 5e-4);
     EXPECT_NEAR(eps_cd0(fcm(kBridgeFck), b, CementClass::N), 2.53e-4, 5e-7);
     EXPECT_NEAR(kh(kBridgeH0), 0.70, 1e-12);
-    EXPECT_NEAR(eps_cd_inf(0.7, 2.53e-4), 1.771e-4, 1e-12);
-    EXPECT_NEAR(eps_cs(1.771e-4, 6.25e-5), 2.396e-4, 1e-12);
 }
 
 TEST(Shrinkage, CementClassesInTheDryingStrain) {
@@ -135,8 +133,6 @@ TEST(Relaxation, BothClassesAtLongTerm) {
         const double tolerance = c.share == 0.0487 ? 5e-5 : 1e-12;
         EXPECT_NEAR(dsigma_pr(c.relaxation, 1000 * c.mu, 1000, c.t) / (1000 * c.mu), c.share, tolerance);
     }
-    EXPECT_EQ(rho1000(RelaxationClass::Class1), 8);
-    EXPECT_EQ(rho1000(RelaxationClass::Class2), 2.5);
 }
 
 TEST(TendonLoss, Expression546ByHand) {
