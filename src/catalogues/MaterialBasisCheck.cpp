@@ -56,7 +56,8 @@ bool givesTexts(const core::StrandTendonBasis& basis, const CableFieldTexts& tex
 
 std::optional<CableType> imsCableType(const core::ImsCableBasis& basis) {
     const auto& types = cableTypes();
-    const auto type = std::find_if(types.begin(), types.end(), [&](const CableType& t) { return t.key == basis.typeKey; });
+    const auto type =
+        std::find_if(types.begin(), types.end(), [&](const CableType& t) { return t.key == basis.typeKey; });
     if (type == types.end()) return std::nullopt;
     return *type;
 }

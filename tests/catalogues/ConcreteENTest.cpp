@@ -89,7 +89,9 @@ TEST(ConcreteEN, Refusals) {
         "(za 3 dana i manje fck(t) se odredjuje ispitivanjem i zadaje) !";
     const std::string typedAgeMessage = "Polje -Starost pri prenosu- mora biti ceo broj dana, najmanje 1 !";
     const std::string fckTMessage = "Polje -fck(t)- mora imati vrednost vecu od 0, najvise fck = 40 MPa !";
-    auto factor = [](const char* k) { return std::string("Polje -") + k + "- mora imati vrednost vecu od 0, najvise 1 !"; };
+    auto factor = [](const char* k) {
+        return std::string("Polje -") + k + "- mora imati vrednost vecu od 0, najvise 1 !";
+    };
     const struct {
         const char* what;
         ConcreteENBasis in;
