@@ -75,6 +75,7 @@ std::vector<std::string> lines(const core::ConcreteENBasis& b) {
     if (!v) return {kStressesNotGiven};
     const catalogues::StressFieldTexts limits = catalogues::stressFieldTexts(*v);
     const std::string k6 = numberToText(b.k6), k1 = numberToText(b.k1);
+    const std::string fckT = b.fckT ? numberToText(*b.fckT) : fourDigits(v->fck_t);  // a typed value as typed
     // Up to 0.45 fck in service creep stays linear (7.2(3)); above, 7.2(2) bounds it.
     const char* serviceClause = b.k1 <= 0.45 ? "7.2(3)" : "7.2(2)";
     return {
@@ -84,7 +85,7 @@ std::vector<std::string> lines(const core::ConcreteENBasis& b) {
             fctmFormula(v->fck, "fck") + " = " + fourDigits(v->fctm) + " MPa, Ecm = 22 x (fcm/10)^0.3 = " +
             fourDigits(v->Ecm) + " GPa (Tablica 3.1)",
         strengthAtTransfer(b, *v),
-        "Gbdo = " + k6 + " x fck(t) = " + k6 + " x " + fourDigits(v->fck_t) + " = " + limits.Gbd0 +
+        "Gbdo = " + k6 + " x fck(t) = " + k6 + " x " + fckT + " = " + limits.Gbd0 +
             " MPa (5.10.2.2(5))",
         b.noTensionAtTransfer ? "Gbzo = 0 MPa, bez zatezanja pri prenosu"
                               : "Gbzo = fctm(t) = " + limits.Gbz0 + " MPa (7.1(2))",
