@@ -38,6 +38,10 @@ double sectionOutline(const SectionDimensions& s) {
     return outline + below;
 }
 
+LossDesign lossDesign(const DesignValues& v, double n) {
+    return {v.section, v.cable.ek, v.cable.Fk, v.cable.Gk0, n, v.Mg, v.Mp};
+}
+
 double quasiPermanentMoment(const LossInputs& in, const LossDesign& d) { return in.M_QPTyped ? in.M_QP : d.Mg + d.Mp; }
 
 std::optional<std::string> lossInputRefusal(const LossInputs& in, const LossDesign& d) {

@@ -62,6 +62,9 @@ struct LossResult {
 // web out of it); a flange of zero thickness or width is no part of it.
 double sectionOutline(const SectionDimensions& s);
 
+// What the losses need of the design in v, with n of its cables.
+LossDesign lossDesign(const DesignValues& v, double n);
+
 // M_QP as the inputs give it, kNm.
 double quasiPermanentMoment(const LossInputs& in, const LossDesign& d);
 

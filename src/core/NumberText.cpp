@@ -173,4 +173,18 @@ std::string formatTwoDecimals(double value) {
     return text;
 }
 
+std::string shownValueText(double value) {
+    if (!std::isfinite(value) || value == 0) return numberToText(value);
+    const int places = std::max(5 - static_cast<int>(std::floor(std::log10(std::fabs(value)))), 0);
+    char digits[400];  // a finite double has at most 309 digits before the point
+    const auto end = std::to_chars(digits, digits + sizeof digits, Round(value, places), std::chars_format::fixed,
+                                   places).ptr;
+    std::string text(digits, end);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') text.pop_back();
+    }
+    return text == "-0" ? "0" : text;
+}
+
 }  // namespace core

@@ -41,4 +41,8 @@ double RoundDown(double x, int n);
 // (the patterns "0.00" and "#0.00", which agree for every value).
 std::string formatTwoDecimals(double value);
 
+// A computed value as a window shows it: six significant digits, always in
+// plain decimal form, no trailing zeros ("0.000239812", "1.35625", "5728.8").
+std::string shownValueText(double value);
+
 }  // namespace core

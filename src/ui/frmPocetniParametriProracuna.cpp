@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 
+#include "catalogues/LossStart.h"
 #include "core/FieldTexts.h"
 #include "core/basKontrola.h"
 #include "ui/Controls.h"
@@ -24,6 +25,7 @@
 #include "ui/frmKontrolaNapona.h"
 #include "ui/frmMagnelovDijagram.h"
 #include "ui/frmDopusteniNaponUBetonu.h"
+#include "ui/frmGubici.h"
 #include "ui/frmProizvoljanDopusteniNapon.h"
 #include "ui/frmProizvoljanKabel.h"
 #include "ui/frmVrstaKablova.h"
@@ -232,7 +234,8 @@ void frmPocetniParametriProracuna::buildMenus() {
     addMenu("mnuDefinisi", "&Definisi",
             {{"mnuDefinisiDopusteniNaponiUBetonu", "Dopusteni naponi u betonu",
               &frmPocetniParametriProracuna::openDopusteniNaponiUBetonu},
-             {"mnuDefinisiVrstaKablova", "Vrsta kablova", &frmPocetniParametriProracuna::openVrstaKablova}});
+             {"mnuDefinisiVrstaKablova", "Vrsta kablova", &frmPocetniParametriProracuna::openVrstaKablova},
+             {"mnuDefinisiGubici", "Gubici sile i koeficijent m...", &frmPocetniParametriProracuna::openGubici}});
     addMenu("mnuProracun", "&Proracun",
             {{"mnuProracunPoprecniPresek", "Poprecni presek", &frmPocetniParametriProracuna::openPoprecniPresek},
              {"mnuProracunKablovi", "Kablovi", &frmPocetniParametriProracuna::openKablovi},
@@ -261,6 +264,15 @@ void frmPocetniParametriProracuna::openVrstaKablova() {
     delete &table;
     frmProizvoljanKabel custom(fields_, this);
     custom.exec();
+}
+
+// The losses need everything the cable calculation needs.
+void frmPocetniParametriProracuna::openGubici() {
+    if (!core::mayOpenKablovi(fields_)) return;
+    const core::DesignValues v = core::readDesignValues(fields_);
+    frmGubici window(fields_, catalogues::startingLossInputs(v.section),
+                     catalogues::smallestAdmissibleCables(v).value_or(1), this);
+    window.exec();
 }
 
 void frmPocetniParametriProracuna::openPoprecniPresek() {

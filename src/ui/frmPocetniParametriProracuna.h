@@ -30,6 +30,7 @@ public:
 
     void openDopusteniNaponiUBetonu();
     void openVrstaKablova();
+    void openGubici();
     void openPoprecniPresek();
     void openKablovi();
     void openKontrolaNapona();

@@ -236,3 +236,16 @@ TEST(RoundDown, GoesToTheStepBelowUnlessTheValueIsAStepWithinTheTolerance) {
         EXPECT_GT(down, x - 0.01 - 1e-12) << x;
     }
 }
+
+TEST(ShownValueText, SixSignificantDigitsInPlainForm) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {0.00023981234, "0.000239812"}, {5e-05, "0.00005"},  {1.3562500001, "1.35625"}, {5728.8, "5728.8"},
+        {137.64018729318187, "137.64"}, {2920423.2, "2920423"}, {-9.3064361, "-9.30644"}, {0, "0"},
+        {-0.0000001, "-0.0000001"},       {0.99999951, "1"},
+        {std::numeric_limits<double>::infinity(), "nedefinisano"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(shownValueText(c.value), c.text) << c.value;
+}

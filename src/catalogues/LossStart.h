@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+
+#include "core/DesignInput.h"
+#include "core/LossInputs.h"
+
+// What the losses window opens with for a design that keeps no inputs of its
+// losses.
+
+namespace catalogues {
+
+// The recommended values, with the whole outline of the section as the
+// perimeter exposed to drying.
+core::LossInputs startingLossInputs(const core::SectionDimensions& section);
+
+// The smallest whole number of cables not below the lower force limits, as
+// the calculation document adopts it; none without a cable force or a finite
+// lower limit.
+std::optional<double> smallestAdmissibleCables(const core::DesignValues& v);
+
+}  // namespace catalogues
