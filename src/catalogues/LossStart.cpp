@@ -2,16 +2,36 @@
 
 #include <algorithm>
 #include <cmath>
+#include <variant>
 
+#include "catalogues/CableCatalogue.h"
+#include "catalogues/MaterialBasisCheck.h"
 #include "core/CableCount.h"
 #include "core/ForceBounds.h"
 #include "core/Losses.h"
+#include "core/NumberText.h"
+#include "eurocode/Strand.h"
 
 namespace catalogues {
 
-core::LossInputs startingLossInputs(const core::SectionDimensions& section) {
+core::LossInputs startingLossInputs(const core::SectionDimensions& section, const core::StressBasis& stressBasis,
+                                    const core::CableBasis& cableBasis) {
     core::LossInputs in;
     in.u = core::sectionOutline(section);
+    if (const auto* concrete = std::get_if<core::ConcreteENBasis>(&stressBasis)) {
+        in.concreteClass = concrete->concreteClass;
+        in.cement = concrete->cement;
+        in.t0 = concrete->transferAge;
+    }
+    if (const auto* tendon = std::get_if<core::StrandTendonBasis>(&cableBasis)) {
+        if (const auto strand = eurocode::strandNamed(tendon->strand)) in.fpk = strand->fpk;
+    } else if (const auto* ims = std::get_if<core::ImsCableBasis>(&cableBasis)) {
+        // The catalogue's cables are of wires: their tensile strength Gm is fpk.
+        if (const auto type = imsCableType(*ims)) {
+            in.fpk = core::numericValue(wireStrengths()[static_cast<size_t>(type->wireColumn)].strength);
+            in.Ep = eurocode::kEpWire;
+        }
+    }
     return in;
 }
 

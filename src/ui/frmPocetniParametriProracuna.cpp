@@ -270,8 +270,9 @@ void frmPocetniParametriProracuna::openVrstaKablova() {
 void frmPocetniParametriProracuna::openGubici() {
     if (!core::mayOpenKablovi(fields_)) return;
     const core::DesignValues v = core::readDesignValues(fields_);
-    frmGubici window(fields_, catalogues::startingLossInputs(v.section),
-                     catalogues::smallestAdmissibleCables(v).value_or(1), this);
+    const core::LossInputs start =
+        catalogues::startingLossInputs(v.section, core::BasisNotGiven{}, core::BasisNotGiven{});
+    frmGubici window(fields_, start, catalogues::smallestAdmissibleCables(v).value_or(1), this);
     window.exec();
 }
 
