@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/FieldTexts.h"
 #include "ui/DesignFile.h"
 
 namespace {
@@ -157,6 +158,38 @@ private slots:
         QCOMPARE(readFile(out), QByteArray("old"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList({"m2.prednap", "proracun.pdf"}));
+    }
+
+    // Each refusal of the checks names its own cause, every message once.
+    void refusalsNameTheirCause_data() {
+        QTest::addColumn<QStringList>("emptied");  // symbols of the fields left empty
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a flange") << QStringList{"b1"} << "Polje b1 mora biti popunjeno !";
+        QTest::newRow("three flanges") << QStringList{"b2", "d1", "d2"} << "Polja b2, d1 i d2 moraju biti popunjena !";
+        QTest::newRow("a moment") << QStringList{"Mp"} << "Mg, Mp i Ms moraju biti popunjeni !";
+        QTest::newRow("the steel and a moment")
+            << QStringList{"Fk", "Mg"}
+            << "Polje -Karakteristike celika- mora biti korektno popunjeno ! Mg, Mp i Ms moraju biti popunjeni !";
+        QTest::newRow("the web and a flange") << QStringList{"b", "d1"}
+                                              << "Vrednosti polja d3 i b moraju biti razlicita od nule ! Polje d1 "
+                                                 "mora biti popunjeno !";
+    }
+
+    void refusalsNameTheirCause() {
+        QFETCH(QStringList, emptied);
+        QFETCH(QString, said);
+        QList<QPair<core::Field, std::string>> texts;
+        for (int i = 0; i < core::kFieldCount; ++i) {
+            const auto field = static_cast<core::Field>(i);
+            if (emptied.contains(QString::fromLatin1(core::symbol(field)))) texts.append({field, ""});
+        }
+        QCOMPARE(texts.size(), emptied.size());
+        QTemporaryDir dir;
+        const QString design = writeDesign(dir.filePath("nosac.prednap"), texts);
+        const Run run = runProgram({"--pdf", dir.filePath("nosac.pdf"), design});
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.standardError, "prednaprezanje: " + QDir::toNativeSeparators(design) + ": " + said + "\n");
+        QVERIFY(!QFile::exists(dir.filePath("nosac.pdf")));
     }
 };
 
