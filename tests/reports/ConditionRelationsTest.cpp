@@ -133,9 +133,10 @@ TEST(ConditionRelations, HoldExactlyWhereTheirEdgeStressIsWithinItsLimit) {
         if (design % 20 != 0) continue;
         const reports::CalculationDocument document = reports::calculationDocument(fields, header);
         std::vector<std::string> lines;
-        for (const reports::Block& block : document.sections[2].blocks) {
-            if (const auto* line = std::get_if<reports::TextLine>(&block); line && line->text.rfind("1/Nk0", 0) == 0) {
-                lines.push_back(line->text);
+        for (const reports::Section& section : document.sections) {
+            for (const reports::Block& block : section.blocks) {
+                const auto* line = std::get_if<reports::TextLine>(&block);
+                if (line && line->text.rfind("1/Nk0", 0) == 0) lines.push_back(line->text);
             }
         }
         ASSERT_EQ(lines.size(), 8u);
