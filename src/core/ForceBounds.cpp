@@ -59,6 +59,7 @@ ForceBounds computeForceBounds(const DesignValues& v) {
     const double r3 = f.Mmax - (w.Wb1 * g.Gbzbes) * 1e3;
     const double r4 = f.Mmax - (w.Wb2 * g.Gbdbes) * 1e3;
 
+    f.momentTerms = {r1, r2, r3, r4};
     f.q1 = bottom / r1;
     f.q2 = top / r2;
     f.q3 = v.m * (bottom / r3);

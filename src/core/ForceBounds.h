@@ -39,6 +39,9 @@ struct ForceBounds {
     double Mmin = 0;  // kNm, Mg
     double Mmax = 0;  // kNm, Mg + Mp + Ms
     double q1 = 0, q2 = 0, q3 = 0, q4 = 0;  // 1/kN
+    // kNm, the moment-and-stress terms q1 to q4 divide by: minM + Wb1 Gbd0 x 10^3,
+    // minM + Wb2 Gbz0 x 10^3, maxM - Wb1 Gbzbes x 10^3, maxM - Wb2 Gbdbes x 10^3
+    std::array<double, 4> momentTerms{};
     double N1 = 0, N2 = 0, N3 = 0, N4 = 0;  // kN, 1/q; upper limits for 1 and 2, lower for 3 and 4,
                                             // unless kinds says otherwise
     std::array<LimitKind, 4> kinds{};       // conditions 1 to 4

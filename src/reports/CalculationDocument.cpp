@@ -147,12 +147,15 @@ std::vector<std::string> substitutedConditions(const Design& d) {
     const std::string Mmax = formatTwoDecimals(b.Mmax);
     const std::string m = numberToText(d.v.m);
     auto value = [](double q) { return "= " + roundedText(q, 12) + " [1/kN]"; };
+    auto relation = [&](int condition) { return std::string(inverseRelation(b, condition)); };
     return {
-        "1/Nk0>=(" + e + "+" + kb2 + ")/(" + Mmin + "+" + Wb1 + "*" + numberToText(g.Gbd0) + "*10^3)" + value(b.q1),
-        "1/Nk0>=(" + e + "-" + kb1 + ")/(" + Mmin + "+" + Wb2 + "*" + numberToText(g.Gbz0) + "*10^3)" + value(b.q2),
-        "1/Nk0<=" + m + "*[(" + e + "+" + kb2 + ")/(" + Mmax + "-" + Wb1 + "*" + numberToText(g.Gbzbes) +
+        relation(1) + "(" + e + "+" + kb2 + ")/(" + Mmin + "+" + Wb1 + "*" + numberToText(g.Gbd0) + "*10^3)" +
+            value(b.q1),
+        relation(2) + "(" + e + "-" + kb1 + ")/(" + Mmin + "+" + Wb2 + "*" + numberToText(g.Gbz0) + "*10^3)" +
+            value(b.q2),
+        relation(3) + m + "*[(" + e + "+" + kb2 + ")/(" + Mmax + "-" + Wb1 + "*" + numberToText(g.Gbzbes) +
             "*10^3)]" + value(b.q3),
-        "1/Nk0<=" + m + "*[(" + e + "-" + kb1 + ")/(" + Mmax + "-" + Wb2 + "*" + numberToText(g.Gbdbes) +
+        relation(4) + m + "*[(" + e + "-" + kb1 + ")/(" + Mmax + "-" + Wb2 + "*" + numberToText(g.Gbdbes) +
             "*10^3)]" + value(b.q4),
     };
 }

@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 
 #include "core/basKontrola.h"
 #include "ui/DocumentPages.h"
@@ -63,6 +64,9 @@ void DocumentCommands::preview() {
     dialog.setWindowTitle("Pregled pre stampe");
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [&](QPrinter* shown) { printDocument(*shown, *document); });
+    // Large enough for a whole A4 page and the whole toolbar, the page fitted in.
+    dialog.resize(window_->screen()->availableGeometry().size() * 0.8);
+    if (auto* fitPage = dialog.findChild<QAction*>("fitPageAction")) fitPage->trigger();
     dialog.exec();
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <optional>
 
+#include "core/FieldTexts.h"
 #include "core/basKontrola.h"
 #include "reports/CalculationDocument.h"
 #include "ui/DesignFile.h"
@@ -20,12 +21,13 @@ namespace {
 // written on standard error.
 class TextFields : public core::StoredFields {
 public:
+    // Some checks run twice on the way; each message is written once.
     void warn(const std::string& message) override {
-        if (!warnings.isEmpty()) warnings += ' ';
-        warnings += QString::fromStdString(message).simplified();  // one line on standard error
+        const QString text = QString::fromStdString(message).simplified();  // one line on standard error
+        if (!warnings.contains(text)) warnings << text;
     }
 
-    QString warnings;
+    QStringList warnings;
 };
 
 // The design's texts and project data, from FILE when one is given.
@@ -40,6 +42,26 @@ std::optional<QString> loadDesign(const QString& file, TextFields& fields, repor
     }
     project = projectHeader(reading.design->project);
     return std::nullopt;
+}
+
+// The window shows nothing when an empty flange field stops the check of the
+// dimensions or an empty moment the check of the moments; here they are named.
+QStringList unannouncedRefusals(const core::MainFields& f) {
+    QStringList flanges;
+    for (core::Field field : {core::Field::B1, core::Field::B2, core::Field::D1, core::Field::D2}) {
+        if (f.text(field).empty()) flanges << QString::fromLatin1(core::symbol(field));
+    }
+    QStringList refusals;
+    if (flanges.size() == 1) {
+        refusals << QStringLiteral("Polje %1 mora biti popunjeno !").arg(flanges.first());
+    } else if (!flanges.isEmpty()) {
+        const QString last = flanges.takeLast();
+        refusals << QStringLiteral("Polja %1 i %2 moraju biti popunjena !").arg(flanges.join(", "), last);
+    }
+    for (core::Field moment : {core::Field::Mg, core::Field::Mp, core::Field::Ms}) {
+        if (f.text(moment).empty()) return refusals << QStringLiteral("Mg, Mp i Ms moraju biti popunjeni !");
+    }
+    return refusals;
 }
 
 // "prednaprezanje: where: what", or without the place when the text names it.
@@ -76,9 +98,8 @@ int exportPdf(const QString& out, const QString& file) {
     reports::ProjectHeader project;
     if (const auto failure = loadDesign(file, fields, project)) return refuse(QString(), *failure);
     if (!core::mayOpenKablovi(fields)) {
-        // The check of the moments refuses without a message of its own.
-        return refuse(design, fields.warnings.isEmpty() ? QStringLiteral("Mg, Mp i Ms moraju biti popunjeni !")
-                                                        : fields.warnings);
+        for (const QString& refusal : unannouncedRefusals(fields)) fields.warn(refusal.toStdString());
+        return refuse(design, fields.warnings.join(' '));
     }
 
     const QByteArray bytes = documentPdf(reports::calculationDocument(fields, documentHeader(project)));
