@@ -4,7 +4,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/DesignInput.h"
+#include "core/Design.h"
 #include "drawing/Primitives.h"
 
 // The calculation document handed to the checking engineer: every input, the
@@ -13,19 +13,12 @@
 
 namespace reports {
 
-// The project data of a design; blank when the design does not give them.
-struct ProjectHeader {
-    std::string projekat;
-    std::string element;
-    std::string projektant;
-};
-
 // Printed at the top of every page, with "Strana X od Y" that only the page
 // layout knows.
 struct DocumentHeader {
     std::string program;  // "prednaprezanje 1.0.0"
     std::string date;     // "08.12.2026"
-    ProjectHeader project;
+    core::ProjectData project;  // the note is not printed
 };
 
 // Cells of one row, placed in aligned columns.
@@ -71,8 +64,7 @@ struct CalculationDocument {
     std::vector<Section> sections;
 };
 
-// The document of the design in `fields`, which have passed the checks the
-// cable window opens after.
-CalculationDocument calculationDocument(const core::MainFields& fields, DocumentHeader header);
+// The document of a design that has passed the checks the cable window opens after.
+CalculationDocument calculationDocument(const core::Design& design, DocumentHeader header);
 
 }  // namespace reports

@@ -268,7 +268,7 @@ int paintPages(QPagedPaintDevice& device, const reports::CalculationDocument& do
 
 }  // namespace
 
-reports::DocumentHeader documentHeader(const reports::ProjectHeader& project) {
+reports::DocumentHeader documentHeader(const core::ProjectData& project) {
     const QString program = QStringLiteral("prednaprezanje %1.%2.%3")
                                 .arg(PREDNAPREZANJE_VERSION_MAJOR)
                                 .arg(PREDNAPREZANJE_VERSION_MINOR)
