@@ -26,6 +26,12 @@ std::string force(double N) { return roundedText(N, 2); }
 // A whole number of cables counted as a double, so that no design overflows it.
 std::string count(double n) { return numberToText(n); }
 
+// Label, value and unit, as most tables are grouped.
+constexpr Column kLabel{Align::Left, false};
+constexpr Column kValue{Align::Right, false};
+constexpr Column kUnit{Align::Left, true};
+const std::vector<Column> kLabelValueUnit{kLabel, kValue, kUnit};
+
 // Everything the sections write, worked out once.
 struct Results {
     core::DesignValues v;
@@ -69,6 +75,7 @@ Section inputSection(const core::Design& design) {
         row(cells("d2=", Field::D2, "[cm]"), cells("Fk=", Field::Fk, "[cm2]"), cells("ek=", Field::Ek, "[cm]")),
         row(cells("d3=", Field::D3, "[cm]"), cells("Gko=", Field::Gk0, "[MPa]"), none),
     };
+    t.columns = {kLabel, kValue, kUnit, kLabel, kValue, kUnit, kLabel, kValue, kUnit};
     return {"1. Ulazni podaci", {std::move(t)}};
 }
 
@@ -83,6 +90,7 @@ Section sectionPropertiesSection(const Results& d) {
         {"Wb1=", formatTwoDecimals(w.Wb1 * 1e6), "[cm3]"}, {"Wb2=", formatTwoDecimals(w.Wb2 * 1e6), "[cm3]"},
         {"kb1=", formatTwoDecimals(w.kb1 * 1e2), "[cm]"},  {"kb2=", formatTwoDecimals(w.kb2 * 1e2), "[cm]"},
     };
+    t.columns = kLabelValueUnit;
     Figure figure{drawing::crossSectionDrawing(d.v), 5000, 5000, "Slika 1. Poprecni presek"};
     return {"2. Geometrijske karakteristike preseka", {TableBesideFigure{std::move(t), std::move(figure)}}};
 }
@@ -139,7 +147,8 @@ Section forceBoundsSection(const Results& d) {
     const core::WorkingSection& w = d.bounds.working;
     Section s{"3. Granice sile prethodnog naprezanja", {}};
     s.blocks.push_back(Table{{{"Mmin=", formatTwoDecimals(d.bounds.Mmin), "[kNm]"},
-                              {"Mmax=", formatTwoDecimals(d.bounds.Mmax), "[kNm]"}}});
+                              {"Mmax=", formatTwoDecimals(d.bounds.Mmax), "[kNm]"}},
+                             kLabelValueUnit});
     s.blocks.push_back(TextLine{"Vrednosti u uslovima: e= " + numberToText(w.e) + " [m], kb1= " +
                                 significantText(w.kb1) + " [m], kb2= " + significantText(w.kb2) +
                                 " [m], Wb1= " + significantText(w.Wb1) + " [m3], Wb2= " + significantText(w.Wb2) +
@@ -193,6 +202,7 @@ Section cablesSection(const Results& d) {
         {"Sila usvojenih kablova Nk0=n*Zko=", d.cables.count ? force(d.cables.force) : undefined, "[kN]"},
         {"Dopusteni broj kablova:", cableRangeText(d), ""},
     };
+    t.columns = {kLabel, {Align::NumbersRight, false}, kUnit};  // "6", but "6 do 8"
     Section s{"4. Kablovi", {std::move(t)}};
     if (d.cables.count) s.blocks.push_back(TextLine{cableForceVerdict(d)});
     return s;

@@ -21,12 +21,27 @@ struct DocumentHeader {
     core::ProjectData project;  // the note is not printed
 };
 
-// Cells of one row, placed in aligned columns.
-struct Table {
-    std::vector<std::vector<std::string>> rows;
+// How the cells of a column stand in it.
+enum class Align {
+    Left,
+    Right,
+    NumbersRight,  // a number to the right, a word to the left
 };
 
-// One line of text, kept on one line ("1/Nk0>=(0.755+0.39442)/(...)= ...").
+struct Column {
+    Align align = Align::Left;
+    bool endsGroup = false;  // a wider gap follows it
+};
+
+// Cells of one row, placed in aligned columns; a column the table does not
+// describe is a left-aligned one of no group.
+struct Table {
+    std::vector<std::vector<std::string>> rows;
+    std::vector<Column> columns;
+};
+
+// One line of text ("1/Nk0>=(0.755+0.39442)/(...)= ..."); where it runs
+// past the margin it goes on under itself, indented, broken after a blank.
 struct TextLine {
     std::string text;
     bool bold = false;
