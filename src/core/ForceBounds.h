@@ -22,6 +22,14 @@ struct WorkingSection {
 
 WorkingSection workingSection(const SectionProperties& p, double ek);
 
+// The least moment, at transfer, and the greatest, in service; kNm.
+struct Moments {
+    double Mmin = 0;  // Mg
+    double Mmax = 0;  // Mg + Mp + Ms
+};
+
+Moments moments(const DesignValues& v);
+
 // What one condition says of the force. Each condition is linear in Nk0,
 // k x Nk0 <= r, so the sign of k (its eccentricity term) decides whether its
 // limit r / k bounds the force from above or from below; with k zero it holds
@@ -66,10 +74,6 @@ Nk0Check checkAdmissibleNk0(const ForceBounds& bounds, double Nk0);
 
 // True when some positive force satisfies all four conditions.
 bool hasAdmissibleForce(const ForceBounds& bounds);
-
-// True when the edge stresses at minNko exceed the allowable ones, and when
-// minNko itself is undefined.
-bool allowableStressesExceeded(const DesignValues& v, const ForceBounds& bounds);
 
 // The force a window proposes: Round(minNko, 2) + 0.01, as text.
 std::string startingForceText(const ForceBounds& bounds);

@@ -1,14 +1,11 @@
 #include "ui/PdfExport.h"
 
 #include <QDir>
-#include <array>
 #include <cstdio>
 #include <cstring>
-#include <optional>
 
+#include "core/DesignInput.h"
 #include "core/FieldTexts.h"
-#include "core/basKontrola.h"
-#include "reports/CalculationDocument.h"
 #include "ui/DesignFile.h"
 #include "ui/DocumentCommands.h"
 #include "ui/DocumentPages.h"
@@ -21,6 +18,8 @@ namespace {
 // written on standard error.
 class TextFields : public core::StoredFields {
 public:
+    using StoredFields::StoredFields;
+
     // Some checks run twice on the way; each message is written once.
     void warn(const std::string& message) override {
         const QString text = QString::fromStdString(message).simplified();  // one line on standard error
@@ -30,18 +29,13 @@ public:
     QStringList warnings;
 };
 
-// The design's texts and project data, from FILE when one is given.
-// Returns why the file cannot be used, or nothing.
-std::optional<QString> loadDesign(const QString& file, TextFields& fields, reports::ProjectHeader& project) {
-    if (file.isEmpty()) return std::nullopt;
-    const DesignFileReading reading = readDesignFile(file);
-    if (!reading.design) return reading.error.simplified();  // its first line names the file
-    for (int i = 0; i < core::kFieldCount; ++i) {
-        const auto field = static_cast<core::Field>(i);
-        fields.setText(field, reading.design->text(field));
-    }
-    project = projectHeader(reading.design->project);
-    return std::nullopt;
+// The design in FILE when one is given, or the start-up design; or why the
+// file cannot be used.
+DesignFileReading loadDesign(const QString& file) {
+    if (file.isEmpty()) return {core::startupDesign(), {}};
+    DesignFileReading reading = readDesignFile(file);
+    reading.error = reading.error.simplified();  // its first line names the file
+    return reading;
 }
 
 // The window shows nothing when an empty flange field stops the check of the
@@ -94,15 +88,16 @@ QCommandLineOption pdfOption() {
 
 int exportPdf(const QString& out, const QString& file) {
     const QString design = file.isEmpty() ? QStringLiteral("pocetni podaci") : QDir::toNativeSeparators(file);
-    TextFields fields;
-    reports::ProjectHeader project;
-    if (const auto failure = loadDesign(file, fields, project)) return refuse(QString(), *failure);
-    if (!core::mayOpenKablovi(fields)) {
+    const DesignFileReading reading = loadDesign(file);
+    if (!reading.design) return refuse(QString(), reading.error);
+    TextFields fields(*reading.design);
+    const auto document = checkedDocument(fields, fields.design());
+    if (!document) {
         for (const QString& refusal : unannouncedRefusals(fields)) fields.warn(refusal.toStdString());
         return refuse(design, fields.warnings.join(' '));
     }
 
-    const QByteArray bytes = documentPdf(reports::calculationDocument(fields, documentHeader(project)));
+    const QByteArray bytes = documentPdf(*document);
     const QString failure = writeWholeFile(out, bytes);
     if (!failure.isEmpty()) {
         return refuse(QDir::toNativeSeparators(out), QStringLiteral("datoteku nije moguce snimiti (%1)").arg(failure));

@@ -45,7 +45,7 @@ QByteArray readFile(const QString& path) {
 
 // A design file of the start-up design with some texts and the project data changed.
 QString writeDesign(const QString& path, const QList<QPair<core::Field, std::string>>& texts) {
-    ui::Design design = ui::startupDesign();
+    core::Design design = core::startupDesign();
     for (const auto& [field, text] : texts) design.text(field) = text;
     design.project = {"Most preko Save", "Glavni nosac", "I. Ivic", ""};
     QFile file(path);

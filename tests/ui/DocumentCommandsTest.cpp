@@ -165,7 +165,8 @@ private slots:
         FakeFields fields;
         for (const auto& [field, text] : texts) fields.setText(static_cast<core::Field>(field), text.toStdString());
         const std::string long_(300, 'W');
-        const auto document = reports::calculationDocument(fields, ui::documentHeader({long_, long_, long_}));
+        const auto document =
+            reports::calculationDocument(fields.design(), ui::documentHeader({long_, long_, long_, {}}));
         QCOMPARE(pageCount(ui::documentPdf(document)), 2);
     }
 
@@ -177,7 +178,7 @@ private slots:
         printer.setOutputFileName(dir.filePath("stampa.pdf"));
         printer.setResolution(600);
         const FakeFields fields;
-        QCOMPARE(ui::printDocument(printer, reports::calculationDocument(fields, ui::documentHeader({}))), 2);
+        QCOMPARE(ui::printDocument(printer, reports::calculationDocument(fields.design(), ui::documentHeader({}))), 2);
         QCOMPARE(printer.resolution(), 96);
         QCOMPARE(pageCount(readFile(dir.filePath("stampa.pdf"))), 2);
     }
