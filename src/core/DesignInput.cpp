@@ -44,8 +44,17 @@ std::string_view startupText(Field field) { return kFields[static_cast<int>(fiel
 
 const Field* startupOrder() { return kStartupOrder; }
 
-StoredFields::StoredFields() {
-    for (int i = 0; i < kFieldCount; ++i) texts_[static_cast<std::size_t>(i)] = startupText(static_cast<Field>(i));
+Design designOf(const MainFields& fields, Design rest) {
+    for (int i = 0; i < kFieldCount; ++i) {
+        const auto field = static_cast<Field>(i);
+        rest.text(field) = fields.text(field);
+    }
+    return rest;
+}
+
+void show(const Design& design, MainFields& fields) {
+    const Field* order = startupOrder();
+    for (int i = 0; i < kFieldCount; ++i) fields.setText(order[i], design.text(order[i]));
 }
 
 DesignValues readDesignValues(const MainFields& fields) {

@@ -1,7 +1,5 @@
 #include "core/SectionProperties.h"
 
-#include "core/NumberText.h"
-
 #include <cmath>
 
 namespace core {
@@ -41,7 +39,5 @@ SectionProperties computeSectionProperties(const SectionDimensions& s) {
     p.kb2 = p.Wb1 / p.A;
     return p;
 }
-
-std::string displayText(double value) { return roundedText(value, 1); }
 
 }  // namespace core

@@ -23,7 +23,4 @@ SectionProperties computeSectionProperties(const SectionDimensions& s);
 // Height of the centroid above the bottom edge, cm.
 double centroidHeight(const SectionDimensions& s);
 
-// A property as the cross-section window shows it: one decimal, halves to even.
-std::string displayText(double value);
-
 }  // namespace core

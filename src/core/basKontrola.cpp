@@ -1,5 +1,6 @@
 #include "core/basKontrola.h"
 
+#include "core/EdgeStresses.h"
 #include "core/ForceBounds.h"
 #include "core/NumberText.h"
 #include "core/SectionProperties.h"

@@ -101,7 +101,7 @@ QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect g
 frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent)
     : QMainWindow(parent),
       fields_(this),
-      documentCommands_(new DocumentCommands(this, fields_, [this] { return projectHeader(project_); })) {
+      documentCommands_(new DocumentCommands(this, fields_, rest_)) {
     setObjectName("frmPocetniParametriProracuna");
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
@@ -111,7 +111,7 @@ frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent)
     setCentralWidget(client);
     buildFrames(client);
     buildMenus();
-    showDesign(startupDesign(), QString());
+    showDesign(core::startupDesign(), QString());
     for (int i = 0; i < core::kFieldCount; ++i) {
         connect(fields_.lineEdit(static_cast<Field>(i)), &QLineEdit::textChanged, this,
                 &frmPocetniParametriProracuna::updateCaption);
@@ -318,22 +318,13 @@ void frmPocetniParametriProracuna::askToQuit() {
     leaving_ = false;
 }
 
-Design frmPocetniParametriProracuna::currentDesign() const {
-    Design design;
-    for (int i = 0; i < core::kFieldCount; ++i) {
-        const auto field = static_cast<Field>(i);
-        design.text(field) = fields_.text(field);
-    }
-    design.project = project_;
-    return design;
-}
+core::Design frmPocetniParametriProracuna::currentDesign() const { return core::designOf(fields_, rest_); }
 
-void frmPocetniParametriProracuna::showDesign(const Design& design, const QString& path) {
-    project_ = design.project;
+void frmPocetniParametriProracuna::showDesign(const core::Design& design, const QString& path) {
+    rest_ = design;
     path_ = path;
     savedDesign_ = design;
-    const Field* order = core::startupOrder();
-    for (int i = 0; i < core::kFieldCount; ++i) fields_.setText(order[i], design.text(order[i]));
+    core::show(design, fields_);
     updateCaption();
 }
 
@@ -363,7 +354,7 @@ bool frmPocetniParametriProracuna::maySetChangesAside() {
 }
 
 void frmPocetniParametriProracuna::newDesign() {
-    if (maySetChangesAside()) showDesign(startupDesign(), QString());
+    if (maySetChangesAside()) showDesign(core::startupDesign(), QString());
 }
 
 void frmPocetniParametriProracuna::openDesign() {
@@ -403,7 +394,7 @@ bool frmPocetniParametriProracuna::saveAs() {
 }
 
 bool frmPocetniParametriProracuna::writeDesign(const QString& path) {
-    const Design design = currentDesign();
+    const core::Design design = currentDesign();
     QString problem;
     const QByteArray bytes = designFileBytes(design, &problem);
     if (bytes.isEmpty()) {
@@ -419,9 +410,9 @@ bool frmPocetniParametriProracuna::writeDesign(const QString& path) {
 }
 
 void frmPocetniParametriProracuna::editProjectData() {
-    frmPodaciOProjektu window(project_, this);
+    frmPodaciOProjektu window(rest_.project, this);
     if (window.exec() != QDialog::Accepted) return;
-    project_ = window.data();
+    rest_.project = window.data();
     updateCaption();
 }
 

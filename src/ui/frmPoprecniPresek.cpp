@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/NumberText.h"
 #include "core/SectionProperties.h"
 #include "drawing/CrossSectionDrawing.h"
 #include "ui/Controls.h"
