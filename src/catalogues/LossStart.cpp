@@ -1,7 +1,5 @@
 #include "catalogues/LossStart.h"
 
-#include <algorithm>
-#include <cmath>
 #include <variant>
 
 #include "catalogues/CableCatalogue.h"
@@ -36,15 +34,7 @@ core::LossInputs startingLossInputs(const core::SectionDimensions& section, cons
 }
 
 std::optional<double> smallestAdmissibleCables(const core::DesignValues& v) {
-    const core::ForceBounds b = core::computeForceBounds(v);
-    const double Zk0 = core::Zk0(v.cable.Fk, v.cable.Gk0);
-    if (!(Zk0 > 0) || !std::isfinite(b.minNko)) return std::nullopt;
-    double n = std::max(1.0, std::ceil(b.minNko / Zk0));
-    if (!std::isfinite(n)) return std::nullopt;
-    // The same verdict as a typed force, so the last bits of the quotient
-    // cannot leave it one cable short.
-    if (core::checkAdmissibleNk0(b, n * Zk0) == core::Nk0Check::BelowLowerLimit) n += 1;
-    return n;
+    return core::adoptWholeCables(core::computeForceBounds(v), core::Zk0(v.cable.Fk, v.cable.Gk0)).count;
 }
 
 }  // namespace catalogues
