@@ -42,6 +42,8 @@ SectionProperties computeSectionProperties(const SectionDimensions& s) {
     return p;
 }
 
+bool eccentricityExceedsYb1(double ek, const SectionDimensions& s) { return ek > centroidHeight(s); }
+
 std::string displayText(double value) { return roundedText(value, 1); }
 
 }  // namespace core
