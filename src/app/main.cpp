@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     if (headlessPdf) ui::prepareHeadlessRun();
     QApplication app(argc, argv);
     QApplication::setApplicationName("prednaprezanje");
-    QApplication::setApplicationVersion("1.0.0");
+    QApplication::setApplicationVersion(PREDNAPREZANJE_VERSION);
     app::setUpApplication();
 
     QCommandLineParser parser;

@@ -22,7 +22,7 @@ enum class Field {
     Gk0,                         // initial stress in the cable steel, MPa
 };
 
-inline constexpr int kFieldCount = 17;
+inline constexpr int kFieldCount = static_cast<int>(Field::Gk0) + 1;
 
 // The objectName of the main-window field that holds the value.
 std::string_view objectName(Field field);

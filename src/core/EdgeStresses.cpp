@@ -10,7 +10,7 @@ namespace core {
 
 namespace {
 
-EdgeStresses edgeStresses(const DesignValues& v, const SectionProperties& p, const WorkingSection& w, double Nk0,
+EdgeStresses edgeStresses(const DesignValues& v, const SectionProperties& p, const SectionInMetres& w, double Nk0,
                           MeanStress mean) {
     const double Mmin = v.Mg;
     const double Mmax = v.Ms + (v.Mg + v.Mp);
@@ -37,7 +37,7 @@ EdgeStresses edgeStresses(const DesignValues& v, const SectionProperties& p, con
 
 EdgeStresses computeEdgeStresses(const DesignValues& v, double Nk0, MeanStress mean) {
     const SectionProperties p = computeSectionProperties(v.section);
-    return edgeStresses(v, p, workingSection(p, v.cable.ek), Nk0, mean);
+    return edgeStresses(v, p, sectionInMetres(p, v.cable.ek), Nk0, mean);
 }
 
 bool edgeStressesExceeded(const EdgeStresses& s, const AllowableStresses& g) {
