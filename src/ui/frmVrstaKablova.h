@@ -19,7 +19,7 @@ public:
     frmVrstaKablova(core::MainFields& fields, QWidget* parent);
 
     // The characteristics of the selected type into this window's fields.
-    void basProracunKarakteristikaUsvojenogKabla();
+    void showAdoptedCable();
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -41,7 +41,6 @@ private:
     void uRedu();
     void odustani();
 
-    WindowFormFields own_;
     QRadioButton* options_[catalogues::kCableTypeCount] = {};
     QLabel* wireLabels_[catalogues::kWireColumnCount] = {};
     TypedField* koeficijent_ = nullptr;
@@ -53,7 +52,11 @@ private:
     bool refusePress_ = false;
 };
 
-// Runs the computation in the owner's cable window, creating it if needed.
-void basProracunKarakteristikaUsvojenogKabla(core::MainFields& fields, QWidget* owner);
+// The information box of the "ek=" labels of both cable windows.
+void showEccentricityAdvice(QWidget* parent);
+
+// The owner's cable window, created with its load step if there is none,
+// shows the characteristics of its selected type.
+void refreshCableWindow(core::MainFields& fields, QWidget* owner);
 
 }  // namespace ui
