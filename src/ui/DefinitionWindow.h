@@ -31,17 +31,11 @@ protected:
 
 // A table window is a hidden child of its owner between showings, so its
 // choices stay from one showing to the next. It ends only in showKept, when
-// the user asks for the custom-value window instead: no caller deletes it,
-// and a reference from instance() is for the moment only.
+// the user asks for the custom-value window instead: no caller holds it or
+// deletes it.
 template <class Window>
 class TableWindow : public DefinitionWindow {
 public:
-    // The owner's one window of this kind, created with its load step if there is none.
-    static Window& instance(core::MainFields& fields, QWidget* owner) {
-        auto* w = owner->findChild<Window*>(QString(), Qt::FindDirectChildrenOnly);
-        return w ? *w : *new Window(fields, owner);
-    }
-
     // Shows the owner's window modally; true when the user asked for the
     // custom-value window, and the table window is gone then.
     static bool showKept(core::MainFields& fields, QWidget* owner) {
@@ -53,6 +47,12 @@ public:
 
 protected:
     using DefinitionWindow::DefinitionWindow;
+
+    // The owner's one window of this kind, created with its load step if there is none.
+    static Window& instance(core::MainFields& fields, QWidget* owner) {
+        auto* w = owner->findChild<Window*>(QString(), Qt::FindDirectChildrenOnly);
+        return w ? *w : *new Window(fields, owner);
+    }
 };
 
 // A window of custom values: each of its typed fields stands for one field of

@@ -58,7 +58,7 @@ void frmProizvoljanKabel::uRedu() {
         return;
     }
     // The cable window comes back, loaded afresh, behind the custom cable.
-    refreshCableWindow(fields_, parentWidget());
+    frmVrstaKablova::refresh(fields_, parentWidget());
     writeBack();
     accept();
 }

@@ -88,8 +88,8 @@ void showEccentricityAdvice(QWidget* parent) {
     box.exec();
 }
 
-void refreshCableWindow(core::MainFields& fields, QWidget* owner) {
-    frmVrstaKablova::instance(fields, owner).showAdoptedCable();
+void frmVrstaKablova::refresh(core::MainFields& fields, QWidget* owner) {
+    instance(fields, owner).showAdoptedCable();
 }
 
 void frmVrstaKablova::buildCatalogue() {

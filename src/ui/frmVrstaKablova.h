@@ -18,8 +18,9 @@ class frmVrstaKablova : public TableWindow<frmVrstaKablova> {
 public:
     frmVrstaKablova(core::MainFields& fields, QWidget* parent);
 
-    // The characteristics of the selected type into this window's fields.
-    void showAdoptedCable();
+    // The owner's cable window, created with its load step if there is none,
+    // shows the characteristics of its selected type.
+    static void refresh(core::MainFields& fields, QWidget* owner);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -32,6 +33,8 @@ private:
     void buildEccentricity();
     void buildButtons();
     void load();
+    // The characteristics of the selected type into this window's fields.
+    void showAdoptedCable();
 
     int selectedType() const;
     void optionClicked(int type);
@@ -54,9 +57,5 @@ private:
 
 // The information box of the "ek=" labels of both cable windows.
 void showEccentricityAdvice(QWidget* parent);
-
-// The owner's cable window, created with its load step if there is none,
-// shows the characteristics of its selected type.
-void refreshCableWindow(core::MainFields& fields, QWidget* owner);
 
 }  // namespace ui
