@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     if (!display || ui::asksForPdf(argc, argv) || app::asksForTextOnly(argc, argv)) ui::prepareHeadlessRun();
     QApplication app(argc, argv);
     QApplication::setApplicationName("prednaprezanje");
-    QApplication::setApplicationVersion("1.0.0");
+    QApplication::setApplicationVersion(PREDNAPREZANJE_VERSION);
     app::setUpApplication();
 
     QCommandLineParser parser;

@@ -21,7 +21,7 @@ enum class Field {
     Gk0,                         // initial stress in the cable steel, MPa
 };
 
-inline constexpr int kFieldCount = 17;
+inline constexpr int kFieldCount = static_cast<int>(Field::Gk0) + 1;
 
 // Who and what the design is for; printed in the header of the calculation document.
 struct ProjectData {

@@ -10,7 +10,7 @@ namespace core {
 
 namespace {
 
-EdgeStresses edgeStresses(const DesignValues& v, const SectionProperties& p, const WorkingSection& w, double Nk0,
+EdgeStresses edgeStresses(const DesignValues& v, const SectionProperties& p, const SectionInMetres& w, double Nk0,
                           MeanStress mean) {
     const auto [Mmin, Mmax] = moments(v);
     const double ek = v.cable.ek;
@@ -36,7 +36,7 @@ EdgeStresses edgeStresses(const DesignValues& v, const SectionProperties& p, con
 
 EdgeStresses computeEdgeStresses(const DesignValues& v, double Nk0, MeanStress mean) {
     const SectionProperties p = computeSectionProperties(v.section);
-    return edgeStresses(v, p, workingSection(p, v.cable.ek), Nk0, mean);
+    return edgeStresses(v, p, sectionInMetres(p, v.cable.ek), Nk0, mean);
 }
 
 bool edgeStressesExceeded(const EdgeStresses& s, const AllowableStresses& g) {

@@ -8,8 +8,8 @@
 
 namespace core {
 
-WorkingSection workingSection(const SectionProperties& p, double ek) {
-    WorkingSection w;
+SectionInMetres sectionInMetres(const SectionProperties& p, double ek) {
+    SectionInMetres w;
     w.Wb1 = (p.Ib * 1e-8) / (p.yb1 * 1e-2);
     w.Wb2 = (p.Ib * 1e-8) / (p.yb2 * 1e-2);
     w.kb1 = w.Wb2 / (p.A * 1e-4);
@@ -47,8 +47,8 @@ bool breaks(LimitKind kind, double N, double Nk0) {
 ForceBounds computeForceBounds(const DesignValues& v) {
     ForceBounds f;
     f.section = computeSectionProperties(v.section);
-    f.working = workingSection(f.section, v.cable.ek);
-    const WorkingSection& w = f.working;
+    f.working = sectionInMetres(f.section, v.cable.ek);
+    const SectionInMetres& w = f.working;
     const AllowableStresses& g = v.allowable;
 
     const Moments M = moments(v);

@@ -11,8 +11,9 @@
 
 namespace core {
 
-// Section moduli and kern distances in metres, as the conditions use them.
-struct WorkingSection {
+// Section moduli and kern distances in metres, as the conditions use them;
+// SectionProperties holds the same symbols in cm units (Wb1 in cm3 there).
+struct SectionInMetres {
     double Wb1 = 0;  // m3
     double Wb2 = 0;  // m3
     double kb1 = 0;  // m, used with the top-edge conditions 2 and 4
@@ -20,7 +21,7 @@ struct WorkingSection {
     double e = 0;    // cable eccentricity, m
 };
 
-WorkingSection workingSection(const SectionProperties& p, double ek);
+SectionInMetres sectionInMetres(const SectionProperties& p, double ek);
 
 // The least moment, at transfer, and the greatest, in service; kNm.
 struct Moments {
@@ -43,7 +44,7 @@ enum class LimitKind {
 
 struct ForceBounds {
     SectionProperties section;  // the section the conditions were worked out for
-    WorkingSection working;
+    SectionInMetres working;
     double Mmin = 0;  // kNm, Mg
     double Mmax = 0;  // kNm, Mg + Mp + Ms
     double q1 = 0, q2 = 0, q3 = 0, q4 = 0;  // 1/kN

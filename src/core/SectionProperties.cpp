@@ -40,4 +40,6 @@ SectionProperties computeSectionProperties(const SectionDimensions& s) {
     return p;
 }
 
+bool eccentricityExceedsYb1(double ek, const SectionDimensions& s) { return ek > centroidHeight(s); }
+
 }  // namespace core

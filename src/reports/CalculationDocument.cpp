@@ -82,7 +82,7 @@ Section inputSection(const core::Design& design) {
 // The values the cable report lists, written as it writes them.
 Section sectionPropertiesSection(const Results& d) {
     const core::SectionProperties& p = d.bounds.section;
-    const core::WorkingSection& w = d.bounds.working;
+    const core::SectionInMetres& w = d.bounds.working;
     Table t;
     t.rows = {
         {"A=", formatTwoDecimals(p.A), "[cm2]"},         {"yb1=", formatTwoDecimals(p.yb1), "[cm]"},
@@ -98,7 +98,7 @@ Section sectionPropertiesSection(const Results& d) {
 // Each condition once more with the numbers put in, in the units of the
 // computation (m, m3, kNm, MPa), its value and its force limit.
 std::vector<std::string> substitutedConditions(const Results& d) {
-    const core::WorkingSection& w = d.bounds.working;
+    const core::SectionInMetres& w = d.bounds.working;
     const core::AllowableStresses& g = d.v.allowable;
     const core::ForceBounds& b = d.bounds;
     const std::string e = numberToText(w.e);
@@ -147,7 +147,7 @@ std::string admissibleRangeText(const Results& d) {
 }
 
 Section forceBoundsSection(const Results& d) {
-    const core::WorkingSection& w = d.bounds.working;
+    const core::SectionInMetres& w = d.bounds.working;
     Section s{"3. Granice sile prethodnog naprezanja", {}};
     s.blocks.push_back(Table{{{"Mmin=", formatTwoDecimals(d.bounds.Mmin), "[kNm]"},
                               {"Mmax=", formatTwoDecimals(d.bounds.Mmax), "[kNm]"}},

@@ -68,7 +68,7 @@ double forceValue(const std::string& forceText) {
 std::vector<std::string> cableRows(const core::MainFields& fields, const core::DesignValues& v,
                                    const core::ForceBounds& f, std::string_view forceText) {
     const core::SectionProperties& p = f.section;
-    const core::WorkingSection& w = f.working;
+    const core::SectionInMetres& w = f.working;
     const double Zk0 = core::Zk0(v.cable.Fk, v.cable.Gk0);
     const std::string force(forceText);
     std::vector<std::string> conditions = conditionRows(f);

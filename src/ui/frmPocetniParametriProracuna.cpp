@@ -47,7 +47,7 @@ const QString kDesignFilter = QStringLiteral("Projekti prethodnog naprezanja (*.
 std::string nameOf(Field field) { return std::string(core::objectName(field)); }
 
 // What each field holds, with its unit, in the order of core::Field.
-constexpr const char* kToolTips[core::kFieldCount] = {
+constexpr const char* kToolTips[] = {
     "b1 - sirina donje flanse [cm]",
     "b2 - sirina gornje flanse [cm]",
     "d3 - debljina (sirina) rebra [cm]",
@@ -66,6 +66,7 @@ constexpr const char* kToolTips[core::kFieldCount] = {
     "Fk - povrsina celika jednog kabla [cm2]",
     "Gko - pocetni napon u celiku kabla [MPa]",
 };
+static_assert(std::size(kToolTips) == core::kFieldCount, "a tooltip for every field");
 
 template <class FieldWidget>
 FieldWidget* withToolTip(FieldWidget* widget, Field field) {
@@ -250,18 +251,14 @@ void frmPocetniParametriProracuna::buildMenus() {
 // The table windows are kept hidden between showings so their choices stay;
 // asking for custom values discards the table window.
 void frmPocetniParametriProracuna::openDopusteniNaponiUBetonu() {
-    auto& table = frmDopusteniNaponUBetonu::instance(fields_, this);
-    if (table.exec() != frmDopusteniNaponUBetonu::CustomValues) return;
-    delete &table;
+    if (!frmDopusteniNaponUBetonu::showKept(fields_, this)) return;
     frmProizvoljanDopusteniNapon custom(fields_, this);
     custom.exec();
 }
 
 void frmPocetniParametriProracuna::openVrstaKablova() {
     if (!core::mayOpenVrstaKablova(fields_)) return;
-    auto& table = frmVrstaKablova::instance(fields_, this);
-    if (table.exec() != frmVrstaKablova::CustomValues) return;
-    delete &table;
+    if (!frmVrstaKablova::showKept(fields_, this)) return;
     frmProizvoljanKabel custom(fields_, this);
     custom.exec();
 }

@@ -131,7 +131,7 @@ TEST(ConditionRelations, HoldExactlyWhereTheirEdgeStressIsWithinItsLimit) {
         // The document writes each condition once with symbols and once with
         // the numbers put in, under the same relation and with the same value.
         if (design % 20 != 0) continue;
-        const reports::CalculationDocument document = reports::calculationDocument(fields, header);
+        const reports::CalculationDocument document = reports::calculationDocument(fields.design(), header);
         std::vector<std::string> lines;
         for (const reports::Section& section : document.sections) {
             for (const reports::Block& block : section.blocks) {
