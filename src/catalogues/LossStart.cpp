@@ -37,4 +37,16 @@ std::optional<double> smallestAdmissibleCables(const core::DesignValues& v) {
     return core::adoptWholeCables(core::computeForceBounds(v), core::Zk0(v.cable.Fk, v.cable.Gk0)).count;
 }
 
+core::LossInputs lossInputsOf(const core::Design& design) {
+    if (design.losses) return *design.losses;
+    const core::DesignValues v = core::readDesignValues(core::StoredFields(design));
+    return startingLossInputs(v.section, design.stressBasis, design.cableBasis);
+}
+
+int lossCablesOf(const core::Design& design) {
+    if (design.adoptedCables) return *design.adoptedCables;
+    const auto smallest = smallestAdmissibleCables(core::readDesignValues(core::StoredFields(design)));
+    return smallest ? static_cast<int>(*smallest) : 1;
+}
+
 }  // namespace catalogues

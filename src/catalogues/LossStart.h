@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/Design.h"
 #include "core/DesignInput.h"
 #include "core/LossInputs.h"
 #include "core/MaterialBasis.h"
@@ -21,5 +22,11 @@ core::LossInputs startingLossInputs(const core::SectionDimensions& section, cons
 // the calculation document adopts it; none without a cable force or a finite
 // lower limit.
 std::optional<double> smallestAdmissibleCables(const core::DesignValues& v);
+
+// What the window opens with for a design: the inputs it keeps, or else the
+// starting ones; its adopted number of cables, or else the smallest
+// admissible one (1 when there is none).
+core::LossInputs lossInputsOf(const core::Design& design);
+int lossCablesOf(const core::Design& design);
 
 }  // namespace catalogues

@@ -6,10 +6,13 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/DesignInput.h"
 #include "core/FieldTexts.h"
+#include "core/Losses.h"
 
 namespace ui {
 namespace {
@@ -22,6 +25,8 @@ const QString kFormatTag = QStringLiteral("prednaprezanje");
 const QString kVersionKey = QStringLiteral("formatVerzija");
 const QString kInputsKey = QStringLiteral("ulaz");
 const QString kProjectKey = QStringLiteral("projekat");
+const QString kAdoptedCablesKey = QStringLiteral("usvojeniBrojKablova");
+const QString kLossesKey = QStringLiteral("gubici");
 
 const QString kNotADesign = QStringLiteral("Datoteka nije projekat prethodnog naprezanja.");
 
@@ -61,7 +66,7 @@ QString readVersion(const QJsonObject& root) {
         return QStringLiteral("Verzija formata nije ispravno zapisana.");
     }
     if (v > kDesignFileVersion) {
-        return QStringLiteral("Projekat je zapisan u formatu verzije %1, a program cita samo verziju %2.")
+        return QStringLiteral("Projekat je zapisan u formatu verzije %1, a program cita verzije do %2.")
             .arg(QString::number(v, 'g', 15))
             .arg(kDesignFileVersion);
     }
@@ -113,6 +118,77 @@ QString readProject(const QJsonObject& root, ProjectData& project) {
     return {};
 }
 
+// The engineer's number of cables: a whole number from 1, or no key.
+QString readAdoptedCables(const QJsonObject& root, std::optional<int>& cables) {
+    const QJsonValue value = root.value(kAdoptedCablesKey);
+    if (value.isUndefined()) return {};
+    const double n = value.toDouble(0);
+    if (!value.isDouble() || n < 1 || n > std::numeric_limits<int>::max() || n != std::floor(n)) {
+        return QStringLiteral("Usvojeni broj kablova nije ispravno zapisan.");
+    }
+    cables = static_cast<int>(n);
+    return {};
+}
+
+// "gubici": the inputs of the losses that gave m, as the losses window takes
+// them; M_QP only where it was typed (otherwise it is Mg + Mp).
+struct LossNumber {
+    const char* key;
+    double core::LossInputs::*member;
+};
+const LossNumber kLossNumbers[] = {{"RH", &core::LossInputs::RH}, {"t0", &core::LossInputs::t0},
+                                   {"u", &core::LossInputs::u},   {"Ep", &core::LossInputs::Ep},
+                                   {"fpk", &core::LossInputs::fpk}};
+constexpr eurocode::CementClass kCements[] = {eurocode::CementClass::R, eurocode::CementClass::N,
+                                              eurocode::CementClass::S};
+
+QJsonObject lossesObject(const core::LossInputs& in) {
+    QJsonObject object{{"klasaBetona", QString::fromStdString(in.concreteClass)},
+                       {"cement", QString::fromLatin1(eurocode::cementName(in.cement).data())},
+                       {"relaksacija", in.relaxation == eurocode::RelaxationClass::Class1 ? 1 : 2}};
+    for (const LossNumber& n : kLossNumbers) object.insert(QString::fromLatin1(n.key), in.*n.member);
+    if (in.M_QPTyped) object.insert("M_QP", in.M_QP);
+    return object;
+}
+
+QString readLosses(const QJsonObject& root, std::optional<core::LossInputs>& losses) {
+    const QJsonValue value = root.value(kLossesKey);
+    if (value.isUndefined()) return {};
+    const QString malformed = QStringLiteral("Podaci o gubicima sile (\"%1\") nisu ispravno zapisani.").arg(kLossesKey);
+    if (!value.isObject()) return malformed;
+    const QJsonObject object = value.toObject();
+    QStringList known{"klasaBetona", "cement", "relaksacija", "M_QP"};
+    core::LossInputs in;
+    for (const LossNumber& n : kLossNumbers) {
+        known << QString::fromLatin1(n.key);
+        const QJsonValue number = object.value(QString::fromLatin1(n.key));
+        if (!number.isDouble()) return malformed;
+        in.*n.member = number.toDouble();
+    }
+    if (!unknownKey(object, known).isEmpty()) return malformed;
+    in.concreteClass = object.value("klasaBetona").toString().toStdString();
+    const QString cement = object.value("cement").toString();
+    const auto* found = std::find_if(std::begin(kCements), std::end(kCements), [&](eurocode::CementClass c) {
+        return cement == QString::fromLatin1(eurocode::cementName(c).data());
+    });
+    if (found == std::end(kCements)) return malformed;
+    in.cement = *found;
+    const QJsonValue relaxation = object.value("relaksacija");
+    if (relaxation != QJsonValue(1) && relaxation != QJsonValue(2)) return malformed;
+    in.relaxation = relaxation.toInt() == 1 ? eurocode::RelaxationClass::Class1 : eurocode::RelaxationClass::Class2;
+    if (const QJsonValue M_QP = object.value("M_QP"); !M_QP.isUndefined()) {
+        if (!M_QP.isDouble()) return malformed;
+        in.M_QPTyped = true;
+        in.M_QP = M_QP.toDouble();
+    }
+    // What the window would refuse, a class it does not know included.
+    core::LossDesign oneCable;
+    oneCable.n = 1;
+    if (core::lossInputRefusal(in, oneCable)) return malformed;
+    losses = in;
+    return {};
+}
+
 }  // namespace
 
 QString projectTextRefusal(const QString& item, const QString& text, bool multiLine) {
@@ -145,10 +221,13 @@ DesignFileReading parseDesignFile(const QByteArray& bytes) {
     const QJsonObject root = document.object();
     if (root.value(kFormatKey).toString() != kFormatTag) return refused(kNotADesign);
     Design design;
-    for (const QString& problem : {readVersion(root), readInputs(root, design), readProject(root, design.project)}) {
+    for (const QString& problem : {readVersion(root), readInputs(root, design), readProject(root, design.project),
+                                   readAdoptedCables(root, design.adoptedCables), readLosses(root, design.losses)}) {
         if (!problem.isEmpty()) return refused(problem);
     }
-    if (const QString key = unknownKey(root, {kFormatKey, kVersionKey, kProjectKey, kInputsKey}); !key.isEmpty()) {
+    if (const QString key =
+            unknownKey(root, {kFormatKey, kVersionKey, kProjectKey, kInputsKey, kAdoptedCablesKey, kLossesKey});
+        !key.isEmpty()) {
         return refused(QStringLiteral("Nepoznat podatak %1.").arg(key));
     }
     return {design, {}};
@@ -180,10 +259,12 @@ QByteArray designFileBytes(const Design& design, QString* error) {
         project.insert(QString::fromLatin1(item.key), QString::fromStdString(design.project.*item.member));
     }
     // The object keeps its keys in sorted order, so the format tag and version come first.
-    const QJsonObject root{{kFormatKey, kFormatTag},
-                           {kVersionKey, kDesignFileVersion},
-                           {kProjectKey, project},
-                           {kInputsKey, inputs}};
+    QJsonObject root{{kFormatKey, kFormatTag}, {kProjectKey, project}, {kInputsKey, inputs}};
+    if (design.adoptedCables) root.insert(kAdoptedCablesKey, *design.adoptedCables);
+    if (design.losses) root.insert(kLossesKey, lossesObject(*design.losses));
+    // A design with no part beyond the texts and the project reads as before.
+    const bool newParts = design.adoptedCables || design.losses;
+    root.insert(kVersionKey, newParts ? kDesignFileVersion : kDesignFileFirstVersion);
     QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
     const DesignFileReading back = parseDesignFile(bytes);
     if (back.design == design) return bytes;

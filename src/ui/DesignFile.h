@@ -14,7 +14,8 @@
 namespace ui {
 
 inline constexpr qint64 kDesignFileMaxSize = 1 << 20;  // bytes
-inline constexpr int kDesignFileVersion = 1;
+inline constexpr int kDesignFileVersion = 2;  // the newest this program reads
+inline constexpr int kDesignFileFirstVersion = 1;  // a design with no part beyond the texts and the project
 inline constexpr int kProjectLineLimit = 200;  // characters of Projekat, Element, Projektant
 inline constexpr int kProjectNoteLimit = 2000;  // characters of Napomena
 inline constexpr char kDesignFileSuffix[] = "prednap";

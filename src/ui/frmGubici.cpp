@@ -99,7 +99,7 @@ QString shownText(double value) { return QString::fromStdString(core::shownValue
 
 }  // namespace
 
-frmGubici::frmGubici(core::MainFields& fields, const core::LossInputs& start, double cables, QWidget* parent)
+frmGubici::frmGubici(core::MainFields& fields, const core::LossInputs& start, int cables, QWidget* parent)
     : FixedDialog(parent, "frmGubici", "Gubici sile prethodnog naprezanja", kWidth, kHeight),
       fields_(fields),
       design_(core::readDesignValues(fields)),
@@ -179,7 +179,7 @@ void frmGubici::build() {
             &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmGubici::showInputs(const core::LossInputs& in, double cables) {
+void frmGubici::showInputs(const core::LossInputs& in, int cables) {
     concreteClass_->setCurrentText(QString::fromStdString(in.concreteClass));
     cement_->button(static_cast<int>(in.cement))->setChecked(true);
     relaxation_->button(static_cast<int>(in.relaxation))->setChecked(true);
@@ -251,7 +251,7 @@ void frmGubici::uRedu() {
     }
     fields_.setText(core::Field::M, r.mText);
     inputs_ = *in;
-    cables_ = d.n;
+    cables_ = static_cast<int>(d.n);
     accept();
 }
 

@@ -24,15 +24,15 @@ class frmGubici : public FixedDialog {
     Q_OBJECT
 public:
     // Opens on the given inputs and number of cables.
-    frmGubici(core::MainFields& fields, const core::LossInputs& start, double cables, QWidget* parent);
+    frmGubici(core::MainFields& fields, const core::LossInputs& start, int cables, QWidget* parent);
 
     // What "U redu" took.
     const core::LossInputs& inputs() const { return inputs_; }
-    double cables() const { return cables_; }
+    int cables() const { return cables_; }
 
 private:
     void build();
-    void showInputs(const core::LossInputs& in, double cables);
+    void showInputs(const core::LossInputs& in, int cables);
     // The inputs as the fields give them; none while a field is empty.
     std::optional<core::LossInputs> typedInputs() const;
     double typedCables() const;
@@ -44,7 +44,7 @@ private:
     core::MainFields& fields_;
     const core::DesignValues design_;  // the main window cannot change while this one is up
     core::LossInputs inputs_;
-    double cables_ = 0;
+    int cables_ = 0;
 
     QComboBox* concreteClass_ = nullptr;
     QButtonGroup* cement_ = nullptr;

@@ -117,6 +117,11 @@ frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent)
         connect(fields_.lineEdit(static_cast<Field>(i)), &QLineEdit::textChanged, this,
                 &frmPocetniParametriProracuna::updateCaption);
     }
+    // An m the user types replaces the one the losses gave.
+    connect(fields_.lineEdit(Field::M), &QLineEdit::textEdited, this, [this] {
+        rest_.losses.reset();
+        updateCaption();
+    });
     setFixedSize(sizeHint());
 }
 
@@ -263,14 +268,17 @@ void frmPocetniParametriProracuna::openVrstaKablova() {
     custom.exec();
 }
 
-// The losses need everything the cable calculation needs.
+// The losses need everything the cable calculation needs. Their inputs stay
+// with the design as the basis of m; the count of cables is the design's one.
 void frmPocetniParametriProracuna::openGubici() {
     if (!core::mayOpenKablovi(fields_)) return;
-    const core::DesignValues v = core::readDesignValues(fields_);
-    const core::LossInputs start =
-        catalogues::startingLossInputs(v.section, core::BasisNotGiven{}, core::BasisNotGiven{});
-    frmGubici window(fields_, start, catalogues::smallestAdmissibleCables(v).value_or(1), this);
-    window.exec();
+    const core::Design design = currentDesign();
+    const int cables = catalogues::lossCablesOf(design);
+    frmGubici window(fields_, catalogues::lossInputsOf(design), cables, this);
+    if (window.exec() != QDialog::Accepted) return;
+    rest_.losses = window.inputs();
+    if (window.cables() != cables) rest_.adoptedCables = window.cables();
+    updateCaption();
 }
 
 void frmPocetniParametriProracuna::openPoprecniPresek() {

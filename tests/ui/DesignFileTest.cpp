@@ -92,6 +92,28 @@ private slots:
         text.project = {"Most \"Ada\" \\ čćžšđ 桥", std::string(200, 'x'), " ",
                         "prvi red\n\tdrugi red\n\n"};
         QTest::newRow("quotes, backslash, diacritics, breaks, longest line") << text;
+        Design computedM = core::startupDesign();
+        computedM.text(Field::M) = "0.86";
+        computedM.losses = core::LossInputs{};
+        computedM.losses->u = 470;
+        QTest::newRow("m from the losses") << computedM;
+        Design typedMoment = computedM;
+        typedMoment.losses = core::LossInputs{"C30/37", eurocode::CementClass::R, 55.5, 7, 430.25, true, 1500.5, 205,
+                                              1770, eurocode::RelaxationClass::Class1};
+        typedMoment.adoptedCables = 8;
+        QTest::newRow("losses with M_QP typed, class 1, eight cables adopted") << typedMoment;
+    }
+
+    // Version 2 only where a part beyond the texts and the project is given.
+    void versionFollowsTheParts() {
+        Design design = core::startupDesign();
+        QVERIFY(ui::designFileBytes(design).contains(R"("formatVerzija": 1,)"));
+        design.adoptedCables = 7;
+        QVERIFY(ui::designFileBytes(design).contains(R"("formatVerzija": 2,)"));
+        design.adoptedCables.reset();
+        design.losses = core::LossInputs{};
+        design.losses->u = 470;
+        QVERIFY(ui::designFileBytes(design).contains(R"("formatVerzija": 2,)"));
     }
 
     void roundTrip() {
@@ -118,8 +140,40 @@ private slots:
                                    << "Zapis je neispravan ili nepotpun (greska kod bajta 301).";
         QTest::newRow("invalid UTF-8") << exampleWith("M. Petrovic", "M. Petrovi\xC4")
                                        << "Zapis je neispravan ili nepotpun (greska kod bajta 261).";
-        QTest::newRow("newer version") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": 2)")
-                                       << "Projekat je zapisan u formatu verzije 2, a program cita samo verziju 1.";
+        QTest::newRow("newer version") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": 3)")
+                                       << "Projekat je zapisan u formatu verzije 3, a program cita verzije do 2.";
+        const QString losses = "Podaci o gubicima sile (\"gubici\") nisu ispravno zapisani.";
+        const struct {
+            const char* what;
+            const char* part;
+        } malformedLosses[] = {
+            {"losses not an object", "[]"},
+            {"losses without RH", R"({"klasaBetona": "C40/50", "cement": "N", "relaksacija": 2, "t0": 28, "u": 470,
+                                     "Ep": 195, "fpk": 1860})"},
+            {"RH as text", R"({"klasaBetona": "C40/50", "cement": "N", "relaksacija": 2, "RH": "70", "t0": 28,
+                              "u": 470, "Ep": 195, "fpk": 1860})"},
+            {"RH below 40", R"({"klasaBetona": "C40/50", "cement": "N", "relaksacija": 2, "RH": 30, "t0": 28,
+                               "u": 470, "Ep": 195, "fpk": 1860})"},
+            {"unknown class", R"({"klasaBetona": "C45/50", "cement": "N", "relaksacija": 2, "RH": 70, "t0": 28,
+                                 "u": 470, "Ep": 195, "fpk": 1860})"},
+            {"unknown cement", R"({"klasaBetona": "C40/50", "cement": "X", "relaksacija": 2, "RH": 70, "t0": 28,
+                                  "u": 470, "Ep": 195, "fpk": 1860})"},
+            {"relaxation class 3", R"({"klasaBetona": "C40/50", "cement": "N", "relaksacija": 3, "RH": 70, "t0": 28,
+                                      "u": 470, "Ep": 195, "fpk": 1860})"},
+            {"M_QP as text", R"({"klasaBetona": "C40/50", "cement": "N", "relaksacija": 2, "RH": 70, "t0": 28,
+                                "u": 470, "Ep": 195, "fpk": 1860, "M_QP": "1500"})"},
+            {"unknown key in the losses", R"({"klasaBetona": "C40/50", "cement": "N", "relaksacija": 2, "RH": 70,
+                                             "t0": 28, "u": 470, "Ep": 195, "fpk": 1860, "RH2": 70})"},
+        };
+        for (const auto& m : malformedLosses) {
+            const QByteArray part = QByteArray(R"("gubici": )") + m.part + R"(, "ulaz": {)";
+            QTest::newRow(m.what) << exampleWith(R"("ulaz": {)", part) << losses;
+        }
+        for (const char* count : {"0", "1.5", "\"6\""}) {
+            QTest::newRow(qPrintable(QString("adopted cables %1").arg(count)))
+                << exampleWith(R"("ulaz": {)", QByteArray(R"("usvojeniBrojKablova": )") + count + R"(, "ulaz": {)")
+                << "Usvojeni broj kablova nije ispravno zapisan.";
+        }
         QTest::newRow("version as text") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": "1")")
                                          << "Verzija formata nije ispravno zapisana.";
         QTest::newRow("fractional version") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": 1.5)")
