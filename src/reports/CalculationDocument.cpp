@@ -10,6 +10,7 @@
 #include "core/NumberText.h"
 #include "drawing/CrossSectionDrawing.h"
 #include "drawing/MagnelDiagram.h"
+#include "reports/LossesText.h"
 #include "reports/Reports.h"
 
 namespace reports {
@@ -76,7 +77,10 @@ Section inputSection(const core::Design& design) {
         row(cells("d3=", Field::D3, "[cm]"), cells("Gko=", Field::Gk0, "[MPa]"), none),
     };
     t.columns = {kLabel, kValue, kUnit, kLabel, kValue, kUnit, kLabel, kValue, kUnit};
-    return {"1. Ulazni podaci", {std::move(t)}};
+    Section s{"1. Ulazni podaci", {std::move(t)}};
+    s.blocks.push_back(TextLine{std::string(kLossesTitle), true});
+    for (std::string& line : efficiencyLines(design)) s.blocks.push_back(TextLine{std::move(line)});
+    return s;
 }
 
 // The values the cable report lists, written as it writes them.

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/CableCount.h"
+#include "core/DesignInput.h"
+#include "core/ForceBounds.h"
 #include "core/NumberText.h"
 
 namespace reports {
@@ -99,6 +102,25 @@ std::vector<std::string> lossLines(const core::LossInputs& in, const core::LossD
 
 std::vector<std::string> typedEfficiencyLines(std::string_view mText) {
     return {"m = " + std::string(mText) + " (zadato)"};
+}
+
+std::vector<std::string> efficiencyLines(const core::Design& design) {
+    const std::string& mText = design.text(core::Field::M);
+    if (!design.losses) return typedEfficiencyLines(mText);
+    const core::DesignValues v = core::readDesignValues(core::StoredFields(design));
+    double n = 0;
+    if (design.adoptedCables) {
+        n = *design.adoptedCables;
+    } else {
+        n = core::adoptWholeCables(core::computeForceBounds(v), core::Zk0(v.cable.Fk, v.cable.Gk0)).count.value_or(0);
+    }
+    const core::LossDesign d = core::lossDesign(v, n);
+    if (core::lossInputRefusal(*design.losses, d)) return typedEfficiencyLines(mText);
+    const core::LossResult r = core::computeLosses(*design.losses, d);
+    // A design changed since the losses were worked out keeps its m as a typed one:
+    // no calculation is printed that does not lead to the m in the field.
+    if (core::lossResultRefusal(r) || r.mText != mText) return typedEfficiencyLines(mText);
+    return lossLines(*design.losses, d, r);
 }
 
 }  // namespace reports

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Design.h"
 #include "core/Losses.h"
 
 // The document's account of the efficiency m: the inputs of the losses, each
@@ -18,5 +19,10 @@ std::vector<std::string> lossLines(const core::LossInputs& in, const core::LossD
 
 // A typed m has no calculation: "m = 0.8 (zadato)", the field's own text.
 std::vector<std::string> typedEfficiencyLines(std::string_view mText);
+
+// The lines under kLossesTitle for a design: the calculation of the losses it
+// keeps where they give the m in its field (with its adopted cables, or the
+// smallest admissible number), otherwise the typed m.
+std::vector<std::string> efficiencyLines(const core::Design& design);
 
 }  // namespace reports

@@ -269,15 +269,15 @@ void frmPocetniParametriProracuna::openVrstaKablova() {
 }
 
 // The losses need everything the cable calculation needs. Their inputs stay
-// with the design as the basis of m; the count of cables is the design's one.
+// with the design as the basis of m, and the count they were worked out with
+// becomes the design's adopted one: the smallest admissible count moves with m.
 void frmPocetniParametriProracuna::openGubici() {
     if (!core::mayOpenKablovi(fields_)) return;
     const core::Design design = currentDesign();
-    const int cables = catalogues::lossCablesOf(design);
-    frmGubici window(fields_, catalogues::lossInputsOf(design), cables, this);
+    frmGubici window(fields_, catalogues::lossInputsOf(design), catalogues::lossCablesOf(design), this);
     if (window.exec() != QDialog::Accepted) return;
     rest_.losses = window.inputs();
-    if (window.cables() != cables) rest_.adoptedCables = window.cables();
+    rest_.adoptedCables = window.cables();
     updateCaption();
 }
 

@@ -42,6 +42,8 @@ TEST(CalculationDocument, StartupDesignWholeText) {
         "d1= 23 [cm] m= 0.8 Gbzbes= 1.8 [MPa]\n"
         "d2= 23 [cm] Fk= 4.618 [cm2] ek= 75.5 [cm]\n"
         "d3= 15 [cm] Gko= 1054 [MPa]\n"
+        "Koeficijent efikasnosti m\n"
+        "m = 0.8 (zadato)\n"
         "2. Geometrijske karakteristike preseka\n"
         "A= 3700.00 [cm2]\n"
         "yb1= 85.00 [cm]\n"

@@ -88,4 +88,39 @@ TEST(LossesText, TypedEfficiencyIsOneLine) {
     EXPECT_EQ(reports::typedEfficiencyLines("0.8"), std::vector<std::string>{"m = 0.8 (zadato)"});
 }
 
+// The start-up design gives m = 0.8694 with six cables: 0.86 once rounded down.
+TEST(LossesText, TheCalculationStandsOnlyWhereItGivesTheFieldsM) {
+    LossInputs in;
+    in.u = 470;
+    const std::string calculated = "m = 0.86 (zaokruzeno nanize na dve decimale)";
+    auto withLosses = [&](Design& d, const char* m, std::optional<int> cables) {
+        d.losses = in;
+        d.text(Field::M) = m;
+        d.adoptedCables = cables;
+    };
+    const struct {
+        const char* what;
+        std::function<void(Design&)> change;
+        std::string last;  // the last line
+        size_t lines;
+    } cases[] = {
+        {"typed m", [](Design&) {}, "m = 0.8 (zadato)", 1},
+        {"m from the losses with their six cables", [&](Design& d) { withLosses(d, "0.86", 6); }, calculated, 30},
+        {"m typed after the losses", [&](Design& d) { withLosses(d, "0.85", 6); }, "m = 0.85 (zadato)", 1},
+        {"the tendon moved since", [&](Design& d) { withLosses(d, "0.86", 6), d.text(Field::Ek) = "40"; },
+         "m = 0.86 (zadato)", 1},
+        {"more cables adopted since", [&](Design& d) { withLosses(d, "0.86", 9); }, "m = 0.86 (zadato)", 1},
+        // m = 0.86 lowers minNko to 4.7 cables: the smallest admissible count is then 5.
+        {"no count adopted", [&](Design& d) { withLosses(d, "0.86", std::nullopt); }, "m = 0.86 (zadato)", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Design design = core::startupDesign();
+        c.change(design);
+        const std::vector<std::string> lines = reports::efficiencyLines(design);
+        EXPECT_EQ(lines.back(), c.last);
+        EXPECT_EQ(lines.size(), c.lines);
+    }
+}
+
 }  // namespace

@@ -206,6 +206,32 @@ private slots:
         QCOMPARE(mainM(main), QString("0.8"));
     }
 
+    // The inputs that gave m open the window again, until the user types an m.
+    void inputsStayWithTheDesignUntilMIsTyped() {
+        frmPocetniParametriProracuna main;
+        MessageBoxAnswerer answerer;
+        auto openedRH = [&](const QString& typed) {
+            QString seen;
+            inLossWindow(
+                [&](QWidget* w) {
+                    seen = text(w, "txtVlaznost") + " " + text(w, "txtBrojKablovaGubici");
+                    if (!typed.isEmpty()) make(w, {{}, {}, {{"txtVlaznost", typed}, {"txtBrojKablovaGubici", "7"}}});
+                    child<QPushButton>(w, typed.isEmpty() ? "cmdOdustani" : "cmdURedu")->click();
+                },
+                [&] { main.openGubici(); });
+            return seen;
+        };
+        QCOMPARE(openedRH("50"), QString("70 6"));
+        QCOMPARE(openedRH(""), QString("50 7"));
+        auto* m = main.findChild<QLineEdit*>("txtKoeficijentEfikasnostiPN");
+        main.activateWindow();
+        m->setFocus();
+        m->selectAll();
+        QTest::keyClicks(m, "0.7");
+        QCOMPARE(openedRH(""), QString("70 7"));  // the count stays the design's adopted one
+        QVERIFY(answerer.seen.isEmpty());
+    }
+
     void menuItemRunsTheChecksOfKablovi_data() {
         QTest::addColumn<MainTexts>("design");
         QTest::addColumn<QStringList>("messages");
