@@ -128,6 +128,28 @@ private slots:
         QVERIFY(text.contains(QRegularExpression(R"(Dopusteni broj kablova:\s+3 do 4)")));
     }
 
+    // The start-up design with the m its losses give with six cables (m = 0.8694).
+    void lossesAsPdf() {
+        QTemporaryDir dir;
+        core::Design design = core::startupDesign();
+        design.text(core::Field::M) = "0.86";
+        design.adoptedCables = 6;
+        design.losses = core::LossInputs{};
+        design.losses->u = 470;
+        const QString path = dir.filePath("gubici.prednap");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ui::designFileBytes(design)) > 0);
+        file.close();
+        const QString out = dir.filePath("gubici.pdf");
+        QCOMPARE(runProgram({"--pdf", out, path}).status, 0);
+        const QString text = poppler("pdftotext", {out, "-"});
+        for (const char* expected : {"Koeficijent efikasnosti m", "h0 = 2 Ac / u = 157.4 mm (B.6)",
+                                     "phi(inf,t0) = phi_RH x beta(fcm) x beta(t0) = 1.607 (B.2)",
+                                     "m = 0.86 (zaokruzeno nanize na dve decimale)"}) {
+            QVERIFY2(text.contains(expected), qPrintable(QString(expected) + "\nnot in\n" + text));
+        }
+    }
+
     void refusalsExitTwoAndWriteNothing_data() {
         QTest::addColumn<QStringList>("arguments");  // OUT stands for the output file, DIR for the folder
         QTest::addColumn<QString>("said");           // a piece of the one line on standard error
