@@ -1,8 +1,10 @@
 #include "ui/Controls.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 
 namespace ui {
@@ -73,6 +75,14 @@ TypedField* addTypedField(QWidget* parent, const char* name, NumberKind kind, in
     field->setGeometry(geometry);
     keepTextWhole(field);
     return field;
+}
+
+QRadioButton* addOption(QWidget* parent, const QString& name, QRect geometry, QButtonGroup* group) {
+    auto* option = new QRadioButton(parent);
+    option->setObjectName(name);
+    option->setGeometry(geometry);
+    group->addButton(option);
+    return option;
 }
 
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font) {

@@ -6,10 +6,12 @@
 #include "ui/TypedField.h"
 
 class QFont;
+class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 // The controls every window is built from, named and placed as its layout gives.
@@ -30,6 +32,9 @@ void makeShownOnly(QLineEdit* field);
 
 TypedField* addTypedField(QWidget* parent, const char* name, NumberKind kind, int typingLimit, QRect geometry,
                           const QFont& font);
+
+// An option without a caption, one of its group's choices.
+QRadioButton* addOption(QWidget* parent, const QString& name, QRect geometry, QButtonGroup* group);
 
 // No button of this program reacts to Enter by itself.
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font);

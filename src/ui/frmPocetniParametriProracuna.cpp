@@ -23,6 +23,7 @@
 #include "ui/frmKablovi.h"
 #include "ui/frmKontrolaNapona.h"
 #include "ui/frmMagnelovDijagram.h"
+#include "ui/frmNosivostNaSavijanje.h"
 #include "ui/frmDopusteniNaponUBetonu.h"
 #include "ui/frmProizvoljanDopusteniNapon.h"
 #include "ui/frmProizvoljanKabel.h"
@@ -238,7 +239,9 @@ void frmPocetniParametriProracuna::buildMenus() {
              {"mnuProracunKablovi", "Kablovi", &frmPocetniParametriProracuna::openKablovi},
              {"mnuProracunKontrolaNapona", "Kontrola napona", &frmPocetniParametriProracuna::openKontrolaNapona},
              {"mnuProracunManjelovDijagram", "Magnel-ov dijagram",
-              &frmPocetniParametriProracuna::openMagnelovDijagram}});
+              &frmPocetniParametriProracuna::openMagnelovDijagram},
+             {"mnuProracunNosivostNaSavijanje", "Nosivost na savijanje",
+              &frmPocetniParametriProracuna::openNosivostNaSavijanje}});
     addMenu("mnuPomoc", "&Pomoc", {{"mnuPomocPomoc", "Pomoc", &frmPocetniParametriProracuna::openPomoc}});
     addMenu("mnuOProgramu", "&O programu",
             {{"mnuOProgramuOProgramu", "O programu", &frmPocetniParametriProracuna::openOProgramu}});
@@ -285,6 +288,14 @@ void frmPocetniParametriProracuna::openMagnelovDijagram() {
     if (!core::mayOpenMagnelovDijagram(fields_)) return;
     frmMagnelovDijagram window(fields_, this);
     window.exec();
+}
+
+// The window starts from the inputs kept with the design; "Odustani" keeps them as they were.
+void frmPocetniParametriProracuna::openNosivostNaSavijanje() {
+    if (!core::mayOpenKablovi(fields_)) return;
+    const core::DesignValues v = core::readDesignValues(fields_);
+    frmNosivostNaSavijanje window(v, bending_.value_or(core::BendingInputs{}), smallestAdmissibleCables(v), this);
+    if (window.exec() == QDialog::Accepted) bending_ = window.inputs();
 }
 
 void frmPocetniParametriProracuna::openPomoc() {

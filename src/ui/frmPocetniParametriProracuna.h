@@ -2,6 +2,9 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
+#include "core/BendingInputs.h"
 #include "ui/DesignFile.h"
 #include "ui/WindowFields.h"
 
@@ -34,6 +37,7 @@ public:
     void openKablovi();
     void openKontrolaNapona();
     void openMagnelovDijagram();
+    void openNosivostNaSavijanje();
     void openPomoc();
     void openOProgramu();
     void askToQuit();
@@ -68,6 +72,7 @@ private:
     Design savedDesign_;   // the design as its file holds it
     bool leaving_ = false; // the changes were already asked about on the way out
     DocumentCommands* documentCommands_;
+    std::optional<core::BendingInputs> bending_;  // none: the design is not checked in bending
 };
 
 }  // namespace ui
