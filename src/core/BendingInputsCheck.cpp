@@ -19,11 +19,15 @@ std::optional<BendingRefusal> refused(BendingInput input, std::string message) {
 }  // namespace
 
 std::optional<BendingRefusal> bendingRefusal(double n, double Fk, const BendingInputs& in) {
-    using I = BendingInput;
     if (!(n >= 1) || std::floor(n) != n) {
-        return refused(I::Cables, field("Broj kablova") + "biti ceo broj, najmanje 1 !");
+        return refused(BendingInput::Cables, field("Broj kablova") + "biti ceo broj, najmanje 1 !");
     }
-    if (!(n * Fk > 0)) return refused(I::Cables, "Povrsina kablova Ap = n x Fk mora biti veca od 0 !");
+    if (!(n * Fk > 0)) return refused(BendingInput::Cables, "Povrsina kablova Ap = n x Fk mora biti veca od 0 !");
+    return bendingInputsRefusal(in);
+}
+
+std::optional<BendingRefusal> bendingInputsRefusal(const BendingInputs& in) {
+    using I = BendingInput;
     if (in.fck && !(*in.fck > 0 && *in.fck <= kMaxBendingFck)) {
         return refused(I::fck, field("fck") + "imati vrednost vecu od 0, najvise 90 MPa !");
     }

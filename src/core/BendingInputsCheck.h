@@ -24,4 +24,7 @@ inline constexpr double kMaxBendingFck = 90;  // MPa: the stress block of 3.1.7(
 // The first refusal of n cables of Fk cm2 each and the inputs, in the order the window shows them.
 std::optional<BendingRefusal> bendingRefusal(double n, double Fk, const BendingInputs& in);
 
+// The first refusal of the inputs alone.
+std::optional<BendingRefusal> bendingInputsRefusal(const BendingInputs& in);
+
 }  // namespace core
