@@ -1,8 +1,5 @@
 #include "reports/BendingText.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "core/BendingCheck.h"
 #include "core/NumberText.h"
 
@@ -16,13 +13,8 @@ using eurocode::UpperBranch;
 
 constexpr double kCmPerM = 100;
 
-// A computed value to six significant digits, as the document writes its
-// working values: enough to follow the arithmetic by hand.
-std::string significant(double x) {
-    if (!std::isfinite(x) || x == 0) return numberToText(x);
-    const int places = 5 - static_cast<int>(std::floor(std::log10(std::fabs(x))));
-    return core::roundedText(x, std::max(places, 0));
-}
+// A working value of the document, to six significant digits.
+constexpr auto significant = core::significantText;
 
 // A value as the engineer typed or chose it.
 std::string given(double x) { return numberToText(x); }

@@ -5,11 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <cmath>
 
 #include "core/BendingCheck.h"
-#include "core/CableCount.h"
-#include "core/ForceBounds.h"
 #include "core/NumberText.h"
 #include "eurocode/Concrete.h"
 #include "reports/BendingText.h"
@@ -31,12 +28,7 @@ int rowTop(int row) { return kFirstRow + row * kRowPitch; }
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-// A computed value to six significant digits, as the document writes it.
-std::string significant(double x) {
-    if (!std::isfinite(x) || x == 0) return core::numberToText(x);
-    const int places = 5 - static_cast<int>(std::floor(std::log10(std::fabs(x))));
-    return core::roundedText(x, std::max(places, 0));
-}
+constexpr auto significant = core::significantText;
 
 std::optional<double> known(const QLineEdit* field) {
     if (field->text().isEmpty()) return std::nullopt;
@@ -53,17 +45,6 @@ struct Columns {
 };
 
 }  // namespace
-
-std::optional<double> smallestAdmissibleCables(const core::DesignValues& v) {
-    const core::ForceBounds b = core::computeForceBounds(v);
-    const double Zk0 = core::Zk0(v.cable.Fk, v.cable.Gk0);
-    if (!(Zk0 > 0) || !std::isfinite(b.minNko)) return std::nullopt;
-    double n = std::max(1.0, std::ceil(b.minNko / Zk0));
-    if (!std::isfinite(n)) return std::nullopt;
-    // The same verdict as a typed force, so the last bits of the quotient cannot leave it one cable short.
-    if (core::checkAdmissibleNk0(b, n * Zk0) == core::Nk0Check::BelowLowerLimit) n += 1;
-    return n;
-}
 
 frmNosivostNaSavijanje::frmNosivostNaSavijanje(const core::DesignValues& v, const core::BendingInputs& start,
                                                std::optional<double> cables, QWidget* parent)

@@ -50,8 +50,4 @@ private:
     QLabel* reason_ = nullptr;
 };
 
-// The smallest whole number of cables whose force is not below the lower
-// limits, as the calculation document adopts it; none without a finite one.
-std::optional<double> smallestAdmissibleCables(const core::DesignValues& v);
-
 }  // namespace ui

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 
+#include "core/CableCount.h"
 #include "core/FieldTexts.h"
 #include "core/basKontrola.h"
 #include "ui/Controls.h"
@@ -291,7 +292,9 @@ void frmPocetniParametriProracuna::openMagnelovDijagram() {
 void frmPocetniParametriProracuna::openNosivostNaSavijanje() {
     if (!core::mayOpenKablovi(fields_)) return;
     const core::DesignValues v = core::readDesignValues(fields_);
-    frmNosivostNaSavijanje window(v, bending_.value_or(core::BendingInputs{}), smallestAdmissibleCables(v), this);
+    const core::WholeCableAdoption cables =
+        core::adoptWholeCables(core::computeForceBounds(v), core::Zk0(v.cable.Fk, v.cable.Gk0));
+    frmNosivostNaSavijanje window(v, bending_.value_or(core::BendingInputs{}), cables.count, this);
     if (window.exec() == QDialog::Accepted) bending_ = window.inputs();
 }
 
