@@ -28,8 +28,6 @@ int rowTop(int row) { return kFirstRow + row * kRowPitch; }
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-constexpr auto significant = core::significantText;
-
 std::optional<double> known(const QLineEdit* field) {
     if (field->text().isEmpty()) return std::nullopt;
     return core::numericValue(field->text().toStdString());
@@ -196,15 +194,15 @@ void frmNosivostNaSavijanje::recompute() {
 
 void frmNosivostNaSavijanje::showResults(const core::BendingInputs& in, bool refused) {
     const core::BendingCheck c = core::checkBending(v_, cables(), refused ? core::BendingInputs{} : in);
-    Ap_->setText(text(significant(c.Ap)));
-    dp_->setText(text(significant(c.dp)));
-    sigmaPmInf_->setText(text(significant(c.sigma_pm_inf)));
-    fcd_->setText(!refused && in.fck ? text(significant(eurocode::fcd(*in.fck, in.alpha_cc, in.gamma_c))) : "");
-    fpd_->setText(!refused && in.fp01k ? text(significant(eurocode::fpd(*in.fp01k, in.gamma_s))) : "");
+    Ap_->setText(text(core::significantText(c.Ap)));
+    dp_->setText(text(core::significantText(c.dp)));
+    sigmaPmInf_->setText(text(core::significantText(c.sigma_pm_inf)));
+    fcd_->setText(!refused && in.fck ? text(core::significantText(eurocode::fcd(*in.fck, in.alpha_cc, in.gamma_c))) : "");
+    fpd_->setText(!refused && in.fp01k ? text(core::significantText(eurocode::fpd(*in.fp01k, in.gamma_s))) : "");
 
     const bool computed = !refused && c.resistance && c.resistance->status == eurocode::BendingStatus::Computed;
     const eurocode::BendingResistance r = computed ? *c.resistance : eurocode::BendingResistance{};
-    auto shown = [computed](double value) { return computed ? text(significant(value)) : QString(); };
+    auto shown = [computed](double value) { return computed ? text(core::significantText(value)) : QString(); };
     x_->setText(shown(r.x));
     xdp_->setText(shown(r.x_dp));
     epsP_->setText(shown(r.eps_p));
