@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 
+#include "core/BendingStart.h"
 #include "core/CableCount.h"
 #include "core/FieldTexts.h"
 #include "core/basKontrola.h"
@@ -288,14 +289,22 @@ void frmPocetniParametriProracuna::openMagnelovDijagram() {
     window.exec();
 }
 
-// The window starts from the inputs kept with the design; "Odustani" keeps them as they were.
+// The window starts from the inputs kept with the design and its adopted
+// cables; "Odustani" keeps them as they were. A count equal to the smallest
+// admissible one is kept as that rule, so it follows the design's changes.
 void frmPocetniParametriProracuna::openNosivostNaSavijanje() {
     if (!core::mayOpenKablovi(fields_)) return;
     const core::DesignValues v = core::readDesignValues(fields_);
-    const core::WholeCableAdoption cables =
-        core::adoptWholeCables(core::computeForceBounds(v), core::Zk0(v.cable.Fk, v.cable.Gk0));
-    frmNosivostNaSavijanje window(v, bending_.value_or(core::BendingInputs{}), cables.count, this);
-    if (window.exec() == QDialog::Accepted) bending_ = window.inputs();
+    const std::optional<double> smallest =
+        core::adoptWholeCables(core::computeForceBounds(v), core::Zk0(v.cable.Fk, v.cable.Gk0)).count;
+    const std::optional<double> adopted = rest_.adoptedCables ? std::optional<double>(*rest_.adoptedCables) : smallest;
+    frmNosivostNaSavijanje window(v, core::bendingInputsFor(rest_.bending, rest_.stressBasis, rest_.cableBasis),
+                                  adopted, this);
+    if (window.exec() != QDialog::Accepted) return;
+    rest_.bending = window.inputs();
+    const double n = window.cables();
+    rest_.adoptedCables = smallest == n ? std::nullopt : std::optional<int>(static_cast<int>(n));
+    updateCaption();
 }
 
 void frmPocetniParametriProracuna::openPomoc() {

@@ -2,9 +2,6 @@
 
 #include <QMainWindow>
 
-#include <optional>
-
-#include "core/BendingInputs.h"
 #include "ui/DesignFile.h"
 #include "ui/WindowFields.h"
 
@@ -74,7 +71,6 @@ private:
     core::Design savedDesign_;  // the design as its file holds it
     bool leaving_ = false; // the changes were already asked about on the way out
     DocumentCommands* documentCommands_;
-    std::optional<core::BendingInputs> bending_;  // none: the design is not checked in bending
 };
 
 }  // namespace ui

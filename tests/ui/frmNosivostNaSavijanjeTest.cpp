@@ -183,7 +183,17 @@ private slots:
             retype(w, "txtFck", "30");
             child<QPushButton>(w, "cmdOdustani")->click();
         }));
-        QVERIFY(inWindow(main, [](QWidget* w) { QCOMPARE(text(w, "txtFck"), QString("45")); }));
+        QVERIFY(inWindow(main, [](QWidget* w) {
+            QCOMPARE(text(w, "txtFck"), QString("45"));
+            retype(w, "txtBrojKablovaNosivost", "7");
+            child<QPushButton>(w, "cmdURedu")->click();
+        }));
+        QVERIFY(inWindow(main, [](QWidget* w) { QCOMPARE(text(w, "txtBrojKablovaNosivost"), QString("7")); }));
+        main.findChild<QAction*>("mnuDatotekaNovi")->trigger();  // a new design is not checked in bending
+        QVERIFY(inWindow(main, [](QWidget* w) {
+            QCOMPARE(text(w, "txtFck"), QString());
+            QCOMPARE(text(w, "txtBrojKablovaNosivost"), QString("6"));
+        }));
     }
 
     void refusedInputKeepsTheWindowOpen() {
