@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "core/DesignInput.h"
+#include "core/BendingInputsCheck.h"
 #include "core/FieldTexts.h"
 
 namespace ui {
@@ -22,6 +23,8 @@ const QString kFormatTag = QStringLiteral("prednaprezanje");
 const QString kVersionKey = QStringLiteral("formatVerzija");
 const QString kInputsKey = QStringLiteral("ulaz");
 const QString kProjectKey = QStringLiteral("projekat");
+const QString kAdoptedCablesKey = QStringLiteral("usvojeniBrojKablova");
+const QString kBendingKey = QStringLiteral("nosivost");
 
 const QString kNotADesign = QStringLiteral("Datoteka nije projekat prethodnog naprezanja.");
 
@@ -61,7 +64,7 @@ QString readVersion(const QJsonObject& root) {
         return QStringLiteral("Verzija formata nije ispravno zapisana.");
     }
     if (v > kDesignFileVersion) {
-        return QStringLiteral("Projekat je zapisan u formatu verzije %1, a program cita samo verziju %2.")
+        return QStringLiteral("Projekat je zapisan u formatu verzije %1, a program cita samo verzije do %2.")
             .arg(QString::number(v, 'g', 15))
             .arg(kDesignFileVersion);
     }
@@ -113,6 +116,93 @@ QString readProject(const QJsonObject& root, ProjectData& project) {
     return {};
 }
 
+// The engineer's whole number of cables, when it is not the smallest admissible one.
+QString readAdoptedCables(const QJsonObject& root, std::optional<int>& cables) {
+    const QJsonValue value = root.value(kAdoptedCablesKey);
+    if (value.isUndefined()) return {};
+    const double n = value.toDouble(-1);
+    if (!value.isDouble() || n < 1 || n > 999 || n != std::floor(n)) {
+        return QStringLiteral("Usvojeni broj kablova mora biti ceo broj od 1 do 999.");
+    }
+    cables = static_cast<int>(n);
+    return {};
+}
+
+const QString kHorizontalBranch = QStringLiteral("horizontalna");
+const QString kInclinedBranch = QStringLiteral("kosa");
+
+struct BendingNumber {
+    const char* key;
+    double core::BendingInputs::*member;
+};
+const BendingNumber kBendingNumbers[] = {
+    {"alpha_cc", &core::BendingInputs::alpha_cc}, {"gamma_c", &core::BendingInputs::gamma_c},
+    {"gamma_s", &core::BendingInputs::gamma_s},   {"Ep", &core::BendingInputs::Ep},
+    {"eps_ud", &core::BendingInputs::eps_ud},
+};
+// Absent when not given: MEd is then the combination of the moments, a strength unknown.
+struct BendingGiven {
+    const char* key;
+    std::optional<double> core::BendingInputs::*member;
+};
+const BendingGiven kBendingGiven[] = {
+    {"MEd", &core::BendingInputs::MEd},
+    {"fck", &core::BendingInputs::fck},
+    {"fp0.1k", &core::BendingInputs::fp01k},
+    {"fpk", &core::BendingInputs::fpk},
+};
+
+QJsonObject bendingObject(const core::BendingInputs& in) {
+    QJsonObject object;
+    for (const BendingNumber& n : kBendingNumbers) object.insert(QString::fromLatin1(n.key), in.*n.member);
+    for (const BendingGiven& g : kBendingGiven) {
+        if (in.*g.member) object.insert(QString::fromLatin1(g.key), *(in.*g.member));
+    }
+    object.insert(QStringLiteral("grana"),
+                  in.branch == eurocode::UpperBranch::Inclined ? kInclinedBranch : kHorizontalBranch);
+    return object;
+}
+
+// The inputs of the bending check, each in the range its window admits.
+QString readBending(const QJsonObject& root, std::optional<core::BendingInputs>& bending) {
+    const QJsonValue value = root.value(kBendingKey);
+    if (value.isUndefined()) return {};
+    if (!value.isObject()) return QStringLiteral("Podaci o nosivosti na savijanje nisu ispravno zapisani.");
+    const QJsonObject object = value.toObject();
+    core::BendingInputs in;
+    QStringList known{QStringLiteral("grana")};
+    auto number = [&](const char* key, double& to, bool required) -> QString {
+        const QString name = QString::fromLatin1(key);
+        known << name;
+        const QJsonValue v = object.value(name);
+        if (v.isUndefined() && !required) return {};
+        if (!v.isDouble()) return QStringLiteral("Podatak o nosivosti %1 nije broj.").arg(name);
+        to = v.toDouble();
+        return {};
+    };
+    for (const BendingNumber& n : kBendingNumbers) {
+        if (QString problem = number(n.key, in.*n.member, true); !problem.isEmpty()) return problem;
+    }
+    for (const BendingGiven& g : kBendingGiven) {
+        double x = 0;
+        if (QString problem = number(g.key, x, false); !problem.isEmpty()) return problem;
+        if (object.contains(QString::fromLatin1(g.key))) in.*g.member = x;
+    }
+    if (in.MEd && *in.MEd < 0) return QStringLiteral("Podatak o nosivosti MEd ne moze biti negativan.");
+    const QString branch = object.value(QStringLiteral("grana")).toString();
+    if (branch != kHorizontalBranch && branch != kInclinedBranch) {
+        return QStringLiteral("Podatak o nosivosti grana mora biti \"%1\" ili \"%2\".")
+            .arg(kHorizontalBranch, kInclinedBranch);
+    }
+    in.branch = branch == kInclinedBranch ? eurocode::UpperBranch::Inclined : eurocode::UpperBranch::Horizontal;
+    if (const QString key = unknownKey(object, known); !key.isEmpty()) {
+        return QStringLiteral("Nepoznat podatak o nosivosti %1.").arg(key);
+    }
+    if (const auto refusal = core::bendingInputsRefusal(in)) return QString::fromStdString(refusal->message);
+    bending = in;
+    return {};
+}
+
 }  // namespace
 
 QString projectTextRefusal(const QString& item, const QString& text, bool multiLine) {
@@ -145,10 +235,12 @@ DesignFileReading parseDesignFile(const QByteArray& bytes) {
     const QJsonObject root = document.object();
     if (root.value(kFormatKey).toString() != kFormatTag) return refused(kNotADesign);
     Design design;
-    for (const QString& problem : {readVersion(root), readInputs(root, design), readProject(root, design.project)}) {
+    for (const QString& problem : {readVersion(root), readInputs(root, design), readProject(root, design.project),
+                                   readAdoptedCables(root, design.adoptedCables), readBending(root, design.bending)}) {
         if (!problem.isEmpty()) return refused(problem);
     }
-    if (const QString key = unknownKey(root, {kFormatKey, kVersionKey, kProjectKey, kInputsKey}); !key.isEmpty()) {
+    const QStringList keys{kFormatKey, kVersionKey, kProjectKey, kInputsKey, kAdoptedCablesKey, kBendingKey};
+    if (const QString key = unknownKey(root, keys); !key.isEmpty()) {
         return refused(QStringLiteral("Nepoznat podatak %1.").arg(key));
     }
     return {design, {}};
@@ -180,10 +272,14 @@ QByteArray designFileBytes(const Design& design, QString* error) {
         project.insert(QString::fromLatin1(item.key), QString::fromStdString(design.project.*item.member));
     }
     // The object keeps its keys in sorted order, so the format tag and version come first.
-    const QJsonObject root{{kFormatKey, kFormatTag},
-                           {kVersionKey, kDesignFileVersion},
-                           {kProjectKey, project},
-                           {kInputsKey, inputs}};
+    // A design with none of the later parts is written as version 1 always was.
+    const bool later = design.adoptedCables || design.bending;
+    QJsonObject root{{kFormatKey, kFormatTag},
+                     {kVersionKey, later ? kDesignFileVersion : 1},
+                     {kProjectKey, project},
+                     {kInputsKey, inputs}};
+    if (design.adoptedCables) root.insert(kAdoptedCablesKey, *design.adoptedCables);
+    if (design.bending) root.insert(kBendingKey, bendingObject(*design.bending));
     QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
     const DesignFileReading back = parseDesignFile(bytes);
     if (back.design == design) return bytes;

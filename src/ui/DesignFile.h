@@ -14,7 +14,7 @@
 namespace ui {
 
 inline constexpr qint64 kDesignFileMaxSize = 1 << 20;  // bytes
-inline constexpr int kDesignFileVersion = 1;
+inline constexpr int kDesignFileVersion = 2;  // reads 1 and 2; writes 1 when it holds no later part
 inline constexpr int kProjectLineLimit = 200;  // characters of Projekat, Element, Projektant
 inline constexpr int kProjectNoteLimit = 2000;  // characters of Napomena
 inline constexpr char kDesignFileSuffix[] = "prednap";
