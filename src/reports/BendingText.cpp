@@ -130,6 +130,15 @@ std::string noResistanceReason(const core::BendingInputs& in, const core::Bendin
     return {};
 }
 
+std::string bendingConclusion(const core::DesignValues& v, double n, const core::BendingInputs& in) {
+    const core::BendingCheck c = core::checkBending(v, n, in);
+    const std::string section = "Granicno stanje nosivosti - savijanje (poglavlje 7): ";
+    if (!c.satisfied) return section + "nosivost nije dokazana.";
+    const std::string MEd = "MEd = " + core::significantText(c.MEd) + " kNm";
+    const std::string MRd = "MRd = " + core::significantText(c.resistance->MRd) + " kNm";
+    return section + (*c.satisfied ? MEd + " <= " + MRd + ", zadovoljava." : MEd + " > " + MRd + ", ne zadovoljava.");
+}
+
 std::vector<std::string> bendingLines(const core::DesignValues& v, double n, const core::BendingInputs& in) {
     const core::BendingCheck c = core::checkBending(v, n, in);
     std::vector<std::string> lines{
