@@ -307,8 +307,9 @@ CalculationDocument calculationDocument(const core::Design& design, DocumentHead
         return doc;
     }
     const std::optional<Bending> b = bending(design, d);
-    const std::string bendingVerdict = b ? bendingConclusion(d.v, b->n, b->inputs)
-                                         : "Granicno stanje nosivosti - savijanje (poglavlje 7): nosivost nije dokazana.";
+    const std::string bendingVerdict =
+        b ? bendingConclusion(d.v, b->n, b->inputs)
+          : "Granicno stanje nosivosti - savijanje (poglavlje 7): nosivost nije dokazana.";
     doc.sections.push_back({"6. Zakljucak", {Paragraph{conclusion(d) + " " + bendingVerdict}}});
     doc.sections.push_back(bendingSection(b, d));
     return doc;
