@@ -93,15 +93,7 @@ std::string stressLine(const core::BendingInputs& in, const core::BendingCheck& 
 
 std::vector<std::string> resistanceLines(const core::BendingInputs& in, const core::BendingCheck& c) {
     const eurocode::BendingResistance& r = *c.resistance;
-    if (r.status == BendingStatus::NeutralAxisBelowTendon) {
-        return {"Neutralna osa je ispod kabla (x >= dp): kabl nije u zategnutoj zoni, pa se MRd ne racuna.",
-                "Nosivost na savijanje nije dokazana."};
-    }
-    if (r.status == BendingStatus::NoEquilibrium) {
-        return {"Nema ravnoteze u visini preseka: ni ceo pritisnut presek ne prima silu kablova, pa se MRd ne "
-                "racuna.",
-                "Nosivost na savijanje nije dokazana."};
-    }
+    if (r.status != BendingStatus::Computed) return {noResistanceReason(in, c), "Nosivost na savijanje nije dokazana."};
     const std::string MEd = "MEd = " + core::significantText(c.MEd) + " kNm";
     const std::string MRd = "MRd = " + core::significantText(r.MRd) + " kNm";
     return {
@@ -124,6 +116,29 @@ std::vector<std::string> resistanceLines(const core::BendingInputs& in, const co
 
 }  // namespace
 
+std::string noResistanceReason(const core::BendingInputs& in, const core::BendingCheck& c) {
+    if (!c.resistance) return missingValues(in) + ": MRd se ne moze izracunati.";
+    switch (c.resistance->status) {
+    case BendingStatus::Computed:
+        break;
+    case BendingStatus::NeutralAxisBelowTendon:
+        return "Neutralna osa je ispod kabla (x >= dp): kabl nije u zategnutoj zoni, pa se MRd ne racuna.";
+    case BendingStatus::NoEquilibrium:
+        return "Nema ravnoteze u visini preseka: ni ceo pritisnut presek ne prima silu kablova, pa se MRd ne "
+               "racuna.";
+    }
+    return {};
+}
+
+std::string bendingConclusion(const core::DesignValues& v, double n, const core::BendingInputs& in) {
+    const core::BendingCheck c = core::checkBending(v, n, in);
+    const std::string section = "Granicno stanje nosivosti - savijanje (poglavlje 7): ";
+    if (!c.satisfied) return section + "nosivost nije dokazana.";
+    const std::string MEd = "MEd = " + core::significantText(c.MEd) + " kNm";
+    const std::string MRd = "MRd = " + core::significantText(c.resistance->MRd) + " kNm";
+    return section + (*c.satisfied ? MEd + " <= " + MRd + ", zadovoljava." : MEd + " > " + MRd + ", ne zadovoljava.");
+}
+
 std::vector<std::string> bendingLines(const core::DesignValues& v, double n, const core::BendingInputs& in) {
     const core::BendingCheck c = core::checkBending(v, n, in);
     std::vector<std::string> lines{
@@ -132,7 +147,7 @@ std::vector<std::string> bendingLines(const core::DesignValues& v, double n, con
             core::significantText(c.Ap) + " cm2",
     };
     if (!c.resistance) {
-        lines.push_back(missingValues(in) + ": MRd se ne moze izracunati.");
+        lines.push_back(noResistanceReason(in, c));
         return lines;
     }
     for (std::string& line : materialLines(v, in, c)) lines.push_back(std::move(line));

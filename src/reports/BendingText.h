@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/BendingCheck.h"
 #include "core/BendingInputs.h"
 #include "core/DesignInput.h"
 
@@ -17,5 +18,12 @@ inline constexpr std::string_view kBendingSectionTitle = "7. Granicno stanje nos
 
 // The lines of the section for the design in v with n of its cables.
 std::vector<std::string> bendingLines(const core::DesignValues& v, double n, const core::BendingInputs& in);
+
+// The sentence of the conclusion that names the section's verdict.
+std::string bendingConclusion(const core::DesignValues& v, double n, const core::BendingInputs& in);
+
+// Why the check gives no MRd, in one sentence: the strengths that are not
+// known, or a computation without an answer. Empty when MRd was computed.
+std::string noResistanceReason(const core::BendingInputs& in, const core::BendingCheck& c);
 
 }  // namespace reports

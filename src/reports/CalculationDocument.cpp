@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "core/BendingInputsCheck.h"
+#include "core/BendingStart.h"
 #include "core/CableCount.h"
 #include "core/EdgeStresses.h"
 #include "core/ForceBounds.h"
@@ -11,6 +13,7 @@
 #include "drawing/CrossSectionDrawing.h"
 #include "drawing/MagnelDiagram.h"
 #include "reports/LossesText.h"
+#include "reports/BendingText.h"
 #include "reports/Reports.h"
 
 namespace reports {
@@ -266,6 +269,30 @@ std::string verdict(const Results& d) {
 
 std::string conclusion(const Results& d) { return undefinedLimits(d.bounds) + verdict(d); }
 
+// The ultimate limit state in bending with the engineer's cables, or the
+// smallest admissible whole number of them; none when there is no count or
+// the count gives no steel.
+struct Bending {
+    double n = 0;
+    core::BendingInputs inputs;
+};
+std::optional<Bending> bending(const core::Design& design, const Results& d) {
+    const std::optional<double> n = design.adoptedCables ? std::optional<double>(*design.adoptedCables)
+                                                         : d.cables.count;
+    if (!n || core::bendingRefusal(*n, d.v.cable.Fk, {})) return std::nullopt;
+    return Bending{*n, core::bendingInputsFor(design.bending, design.stressBasis, design.cableBasis)};
+}
+
+Section bendingSection(const std::optional<Bending>& b, const Results& d) {
+    Section s{std::string(kBendingSectionTitle), {}};
+    if (!b) {
+        s.blocks.push_back(TextLine{"Broj kablova se ne moze odrediti, pa se MRd ne racuna."});
+        return s;
+    }
+    for (std::string& line : bendingLines(d.v, b->n, b->inputs)) s.blocks.push_back(TextLine{std::move(line)});
+    return s;
+}
+
 }  // namespace
 
 CalculationDocument calculationDocument(const core::Design& design, DocumentHeader header) {
@@ -279,7 +306,16 @@ CalculationDocument calculationDocument(const core::Design& design, DocumentHead
     doc.sections.push_back(forceBoundsSection(d));
     doc.sections.push_back(cablesSection(d));
     doc.sections.push_back(stressSection(fields, d));
-    doc.sections.push_back({"6. Zakljucak", {Paragraph{conclusion(d)}}});
+    if (!design.bending) {
+        doc.sections.push_back({"6. Zakljucak", {Paragraph{conclusion(d)}}});
+        return doc;
+    }
+    const std::optional<Bending> b = bending(design, d);
+    const std::string bendingVerdict =
+        b ? bendingConclusion(d.v, b->n, b->inputs)
+          : "Granicno stanje nosivosti - savijanje (poglavlje 7): nosivost nije dokazana.";
+    doc.sections.push_back({"6. Zakljucak", {Paragraph{conclusion(d) + " " + bendingVerdict}}});
+    doc.sections.push_back(bendingSection(b, d));
     return doc;
 }
 

@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "core/DesignInput.h"
+#include "core/BendingInputsCheck.h"
 #include "core/FieldTexts.h"
 #include "core/Losses.h"
 
@@ -27,6 +28,7 @@ const QString kInputsKey = QStringLiteral("ulaz");
 const QString kProjectKey = QStringLiteral("projekat");
 const QString kAdoptedCablesKey = QStringLiteral("usvojeniBrojKablova");
 const QString kLossesKey = QStringLiteral("gubici");
+const QString kBendingKey = QStringLiteral("nosivost");
 
 const QString kNotADesign = QStringLiteral("Datoteka nije projekat prethodnog naprezanja.");
 
@@ -189,6 +191,81 @@ QString readLosses(const QJsonObject& root, std::optional<core::LossInputs>& los
     return {};
 }
 
+const QString kHorizontalBranch = QStringLiteral("horizontalna");
+const QString kInclinedBranch = QStringLiteral("kosa");
+
+struct BendingNumber {
+    const char* key;
+    double core::BendingInputs::*member;
+};
+const BendingNumber kBendingNumbers[] = {
+    {"alpha_cc", &core::BendingInputs::alpha_cc}, {"gamma_c", &core::BendingInputs::gamma_c},
+    {"gamma_s", &core::BendingInputs::gamma_s},   {"Ep", &core::BendingInputs::Ep},
+    {"eps_ud", &core::BendingInputs::eps_ud},
+};
+// Absent when not given: MEd is then the combination of the moments, a strength unknown.
+struct BendingGiven {
+    const char* key;
+    std::optional<double> core::BendingInputs::*member;
+};
+const BendingGiven kBendingGiven[] = {
+    {"MEd", &core::BendingInputs::MEd},
+    {"fck", &core::BendingInputs::fck},
+    {"fp0.1k", &core::BendingInputs::fp01k},
+    {"fpk", &core::BendingInputs::fpk},
+};
+
+QJsonObject bendingObject(const core::BendingInputs& in) {
+    QJsonObject object;
+    for (const BendingNumber& n : kBendingNumbers) object.insert(QString::fromLatin1(n.key), in.*n.member);
+    for (const BendingGiven& g : kBendingGiven) {
+        if (in.*g.member) object.insert(QString::fromLatin1(g.key), *(in.*g.member));
+    }
+    object.insert(QStringLiteral("grana"),
+                  in.branch == eurocode::UpperBranch::Inclined ? kInclinedBranch : kHorizontalBranch);
+    return object;
+}
+
+// The inputs of the bending check, each in the range its window admits.
+QString readBending(const QJsonObject& root, std::optional<core::BendingInputs>& bending) {
+    const QJsonValue value = root.value(kBendingKey);
+    if (value.isUndefined()) return {};
+    if (!value.isObject()) return QStringLiteral("Podaci o nosivosti na savijanje nisu ispravno zapisani.");
+    const QJsonObject object = value.toObject();
+    core::BendingInputs in;
+    QStringList known{QStringLiteral("grana")};
+    auto number = [&](const char* key, double& to, bool required) -> QString {
+        const QString name = QString::fromLatin1(key);
+        known << name;
+        const QJsonValue v = object.value(name);
+        if (v.isUndefined() && !required) return {};
+        if (!v.isDouble()) return QStringLiteral("Podatak o nosivosti %1 nije broj.").arg(name);
+        to = v.toDouble();
+        return {};
+    };
+    for (const BendingNumber& n : kBendingNumbers) {
+        if (QString problem = number(n.key, in.*n.member, true); !problem.isEmpty()) return problem;
+    }
+    for (const BendingGiven& g : kBendingGiven) {
+        double x = 0;
+        if (QString problem = number(g.key, x, false); !problem.isEmpty()) return problem;
+        if (object.contains(QString::fromLatin1(g.key))) in.*g.member = x;
+    }
+    if (in.MEd && *in.MEd < 0) return QStringLiteral("Podatak o nosivosti MEd ne moze biti negativan.");
+    const QString branch = object.value(QStringLiteral("grana")).toString();
+    if (branch != kHorizontalBranch && branch != kInclinedBranch) {
+        return QStringLiteral("Podatak o nosivosti grana mora biti \"%1\" ili \"%2\".")
+            .arg(kHorizontalBranch, kInclinedBranch);
+    }
+    in.branch = branch == kInclinedBranch ? eurocode::UpperBranch::Inclined : eurocode::UpperBranch::Horizontal;
+    if (const QString key = unknownKey(object, known); !key.isEmpty()) {
+        return QStringLiteral("Nepoznat podatak o nosivosti %1.").arg(key);
+    }
+    if (const auto refusal = core::bendingInputsRefusal(in)) return QString::fromStdString(refusal->message);
+    bending = in;
+    return {};
+}
+
 }  // namespace
 
 QString projectTextRefusal(const QString& item, const QString& text, bool multiLine) {
@@ -222,12 +299,13 @@ DesignFileReading parseDesignFile(const QByteArray& bytes) {
     if (root.value(kFormatKey).toString() != kFormatTag) return refused(kNotADesign);
     Design design;
     for (const QString& problem : {readVersion(root), readInputs(root, design), readProject(root, design.project),
-                                   readAdoptedCables(root, design.adoptedCables), readLosses(root, design.losses)}) {
+                                   readAdoptedCables(root, design.adoptedCables), readLosses(root, design.losses),
+                                   readBending(root, design.bending)}) {
         if (!problem.isEmpty()) return refused(problem);
     }
-    if (const QString key =
-            unknownKey(root, {kFormatKey, kVersionKey, kProjectKey, kInputsKey, kAdoptedCablesKey, kLossesKey});
-        !key.isEmpty()) {
+    const QStringList keys{kFormatKey,        kVersionKey, kProjectKey, kInputsKey,
+                           kAdoptedCablesKey, kLossesKey,  kBendingKey};
+    if (const QString key = unknownKey(root, keys); !key.isEmpty()) {
         return refused(QStringLiteral("Nepoznat podatak %1.").arg(key));
     }
     return {design, {}};
@@ -262,8 +340,9 @@ QByteArray designFileBytes(const Design& design, QString* error) {
     QJsonObject root{{kFormatKey, kFormatTag}, {kProjectKey, project}, {kInputsKey, inputs}};
     if (design.adoptedCables) root.insert(kAdoptedCablesKey, *design.adoptedCables);
     if (design.losses) root.insert(kLossesKey, lossesObject(*design.losses));
+    if (design.bending) root.insert(kBendingKey, bendingObject(*design.bending));
     // A design with no part beyond the texts and the project reads as before.
-    const bool newParts = design.adoptedCables || design.losses;
+    const bool newParts = design.adoptedCables || design.losses || design.bending;
     root.insert(kVersionKey, newParts ? kDesignFileVersion : kDesignFileFirstVersion);
     QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
     const DesignFileReading back = parseDesignFile(bytes);

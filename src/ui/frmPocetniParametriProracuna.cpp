@@ -10,6 +10,8 @@
 #include <QMenuBar>
 
 #include "catalogues/LossStart.h"
+#include "core/BendingStart.h"
+#include "core/CableCount.h"
 #include "core/FieldTexts.h"
 #include "core/basKontrola.h"
 #include "ui/Controls.h"
@@ -24,6 +26,7 @@
 #include "ui/frmKablovi.h"
 #include "ui/frmKontrolaNapona.h"
 #include "ui/frmMagnelovDijagram.h"
+#include "ui/frmNosivostNaSavijanje.h"
 #include "ui/frmDopusteniNaponUBetonu.h"
 #include "ui/frmGubici.h"
 #include "ui/frmProizvoljanDopusteniNapon.h"
@@ -247,7 +250,9 @@ void frmPocetniParametriProracuna::buildMenus() {
              {"mnuProracunKablovi", "Kablovi", &frmPocetniParametriProracuna::openKablovi},
              {"mnuProracunKontrolaNapona", "Kontrola napona", &frmPocetniParametriProracuna::openKontrolaNapona},
              {"mnuProracunManjelovDijagram", "Magnel-ov dijagram",
-              &frmPocetniParametriProracuna::openMagnelovDijagram}});
+              &frmPocetniParametriProracuna::openMagnelovDijagram},
+             {"mnuProracunNosivostNaSavijanje", "Nosivost na savijanje",
+              &frmPocetniParametriProracuna::openNosivostNaSavijanje}});
     addMenu("mnuPomoc", "&Pomoc", {{"mnuPomocPomoc", "Pomoc", &frmPocetniParametriProracuna::openPomoc}});
     addMenu("mnuOProgramu", "&O programu",
             {{"mnuOProgramuOProgramu", "O programu", &frmPocetniParametriProracuna::openOProgramu}});
@@ -303,6 +308,24 @@ void frmPocetniParametriProracuna::openMagnelovDijagram() {
     if (!core::mayOpenMagnelovDijagram(fields_)) return;
     frmMagnelovDijagram window(fields_, this);
     window.exec();
+}
+
+// The window starts from the inputs kept with the design and its adopted
+// cables; "Odustani" keeps them as they were. A count equal to the smallest
+// admissible one is kept as that rule, so it follows the design's changes.
+void frmPocetniParametriProracuna::openNosivostNaSavijanje() {
+    if (!core::mayOpenKablovi(fields_)) return;
+    const core::DesignValues v = core::readDesignValues(fields_);
+    const std::optional<double> smallest =
+        core::adoptWholeCables(core::computeForceBounds(v), core::Zk0(v.cable.Fk, v.cable.Gk0)).count;
+    const std::optional<double> adopted = rest_.adoptedCables ? std::optional<double>(*rest_.adoptedCables) : smallest;
+    frmNosivostNaSavijanje window(v, core::bendingInputsFor(rest_.bending, rest_.stressBasis, rest_.cableBasis),
+                                  adopted, this);
+    if (window.exec() != QDialog::Accepted) return;
+    rest_.bending = window.inputs();
+    const double n = window.cables();
+    rest_.adoptedCables = smallest == n ? std::nullopt : std::optional<int>(static_cast<int>(n));
+    updateCaption();
 }
 
 void frmPocetniParametriProracuna::openPomoc() {

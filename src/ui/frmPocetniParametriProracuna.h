@@ -35,6 +35,7 @@ public:
     void openKablovi();
     void openKontrolaNapona();
     void openMagnelovDijagram();
+    void openNosivostNaSavijanje();
     void openPomoc();
     void openOProgramu();
     void askToQuit();

@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -147,6 +148,46 @@ private slots:
                                      "phi(inf,t0) = phi_RH x beta(fcm) x beta(t0) = 1.607 (B.2)",
                                      "m = 0.86 (zaokruzeno nanize na dve decimale)"}) {
             QVERIFY2(text.contains(expected), qPrintable(QString(expected) + "\nnot in\n" + text));
+        }
+    }
+
+    // The start-up design with C40/50 and Y1860 strands typed for the ultimate
+    // limit state, worked by hand in the bending window's test: MRd = 5434.78 kNm.
+    void bendingSectionAsPdf_data() {
+        QTest::addColumn<std::optional<double>>("fck");
+        QTest::addColumn<QStringList>("expected");  // patterns, blanks standing for any white space
+        QTest::newRow("strengths given") << std::optional<double>(40)
+            << QStringList{"7. Granicno stanje nosivosti - savijanje", "x = 75.5646 cm",
+                           "MRd = Ap x sigma_p x z = 3951.4 kN x 1.37541 m = 5434.78 kNm",
+                           "MEd = 3514.71 kNm <= MRd = 5434.78 kNm: zadovoljava",
+                           "Presek zadovoljava sve uslove. Granicno stanje nosivosti - savijanje (poglavlje 7): MEd = "
+                           "3514.71 kNm <= MRd = 5434.78 kNm, zadovoljava."};
+        QTest::newRow("fck unknown") << std::optional<double>()
+            << QStringList{"7. Granicno stanje nosivosti - savijanje",
+                           "Nije poznata vrednost fck: MRd se ne moze izracunati.",
+                           "(poglavlje 7): nosivost nije dokazana."};
+    }
+
+    void bendingSectionAsPdf() {
+        QFETCH(std::optional<double>, fck);
+        QFETCH(QStringList, expected);
+        QTemporaryDir dir;
+        core::Design design = core::startupDesign();
+        core::BendingInputs in;
+        in.fck = fck;
+        in.fp01k = 1640;
+        in.fpk = 1860;
+        design.bending = in;
+        const QString path = dir.filePath("nosac.prednap");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ui::designFileBytes(design)) > 0);
+        file.close();
+        const QString out = dir.filePath("nosac.pdf");
+        QCOMPARE(runProgram({"--pdf", out, path}).status, 0);
+        const QString text = poppler("pdftotext", {"-layout", out, "-"});
+        for (const QString& e : expected) {
+            const QString pattern = QRegularExpression::escape(e).replace("\\ ", "\\s+");
+            QVERIFY2(text.contains(QRegularExpression(pattern)), qPrintable(e + "\nnot in\n" + text));
         }
     }
 

@@ -57,6 +57,13 @@ QByteArray exampleWith(const QByteArray& from, const QByteArray& to) {
     return bytes.replace(at, from.size(), to);
 }
 
+// The example in version 2 with a bending part whose members are `members`.
+QByteArray exampleWithBending(const QByteArray& members) {
+    return exampleWith(R"("formatVerzija": 1,)", R"("formatVerzija": 2, "nosivost": {)" + members + "},");
+}
+const QByteArray kBendingMembers =
+    R"("Ep": 195, "alpha_cc": 1, "eps_ud": 0.02, "gamma_c": 1.5, "gamma_s": 1.15, "grana": "horizontalna")";
+
 bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
@@ -102,6 +109,21 @@ private slots:
                                               1770, eurocode::RelaxationClass::Class1};
         typedMoment.adoptedCables = 8;
         QTest::newRow("losses with M_QP typed, class 1, eight cables adopted") << typedMoment;
+        Design checked = core::startupDesign();
+        checked.bending = core::BendingInputs{};
+        QTest::newRow("checked in bending, strengths unknown") << checked;
+        core::BendingInputs typed;
+        typed.MEd = 4000.5;
+        typed.fck = 45;
+        typed.fp01k = 1640;
+        typed.fpk = 1860;
+        typed.gamma_c = 1.3;
+        typed.Ep = 205;
+        typed.branch = eurocode::UpperBranch::Inclined;
+        typed.eps_ud = 0.0175;
+        checked.bending = typed;
+        checked.adoptedCables = 7;
+        QTest::newRow("checked in bending, all typed, 7 cables adopted") << checked;
     }
 
     // Version 2 only where a part beyond the texts and the project is given.
@@ -124,6 +146,9 @@ private slots:
         QVERIFY2(reading.design, qPrintable(reading.error));
         QVERIFY(*reading.design == design);
         QCOMPARE(ui::designFileBytes(*reading.design), ui::designFileBytes(design));
+        // A design with no later part keeps the bytes of version 1.
+        const bool later = design.bending || design.adoptedCables;
+        QCOMPARE(ui::designFileBytes(design).contains(R"("formatVerzija": 2)"), later);
     }
 
     void refused_data() {
@@ -219,6 +244,23 @@ private slots:
                                         << "Podatak Projektant nije ispravan tekst.";
         QTest::newRow("item too long") << exampleWith("M. Petrovic", QByteArray(201, 'x'))
                                        << "Podatak Projektant ima vise od 200 znakova.";
+        QTest::newRow("bending part not an object")
+            << exampleWith(R"("formatVerzija": 1,)", R"("formatVerzija": 2, "nosivost": 5,)")
+            << "Podaci o nosivosti na savijanje nisu ispravno zapisani.";
+        QTest::newRow("bending factor missing") << exampleWithBending(R"("Ep": 195, "grana": "kosa")")
+                                                << "Podatak o nosivosti alpha_cc nije broj.";
+        QTest::newRow("bending strength as text") << exampleWithBending(kBendingMembers + R"(, "fck": "40")")
+                                                  << "Podatak o nosivosti fck nije broj.";
+        QTest::newRow("unknown branch")
+            << exampleWithBending(QByteArray(kBendingMembers).replace("horizontalna", "ravna"))
+            << "Podatak o nosivosti grana mora biti \"horizontalna\" ili \"kosa\".";
+        QTest::newRow("unknown bending member") << exampleWithBending(kBendingMembers + R"(, "x": 1)")
+                                                << "Nepoznat podatak o nosivosti \"x\".";
+        QTest::newRow("bending factor out of range")
+            << exampleWithBending(QByteArray(kBendingMembers).replace(R"("gamma_c": 1.5)", R"("gamma_c": 0.9)"))
+            << "Polje -gamma_c- mora imati vrednost najmanje 1 !";
+        QTest::newRow("negative MEd") << exampleWithBending(kBendingMembers + R"(, "MEd": -1)")
+                                      << "Podatak o nosivosti MEd ne moze biti negativan.";
         QTest::newRow("over 1 MiB") << exampleWith("Kablovi tipa A.", QByteArray(1 << 20, ' '))
                                     << "Datoteka je veca od 1 MiB.";
     }

@@ -235,6 +235,14 @@ private:
                 fault(QString("%1 holds \"%2\"").arg(field->objectName(), field->text()));
             }
         }
+        // The bending check shows a number or nothing, never a value gone wrong ("nan", "inf").
+        if (auto* bending = main_->findChild<QWidget*>("frmNosivostNaSavijanje")) {
+            for (auto* e : bending->findChildren<QLineEdit*>()) {
+                if (!qobject_cast<TypedField*>(e) && !e->text().isEmpty() && !core::isNumberText(e->text().toStdString())) {
+                    fault(QString("%1 shows \"%2\"").arg(e->objectName(), e->text()));
+                }
+            }
+        }
         // Whatever the user did, the design can be saved and read back.
         for (int i = 0; i < core::kFieldCount; ++i) {
             const auto f = static_cast<core::Field>(i);
