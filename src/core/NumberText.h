@@ -31,6 +31,10 @@ double Round(double x, int n);
 // The text of Round(x, n): "2477.04", "0.000331890225".
 std::string roundedText(double x, int n);
 
+// An intermediate value to four significant digits, enough to follow the
+// arithmetic by hand; a number of four or more whole digits keeps them all.
+std::string fourDigitsText(double x);
+
 // The largest whole multiple of 10^-n not above x, a value within the
 // program's tolerance of a multiple counting as that multiple, so that
 // 0.6 x 40 = 23.999999999999996 stays 24: RoundDown(17.6289, 2) = 17.62.

@@ -1,8 +1,12 @@
 #include "ui/Controls.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 
 namespace ui {
@@ -73,6 +77,30 @@ TypedField* addTypedField(QWidget* parent, const char* name, NumberKind kind, in
     field->setGeometry(geometry);
     keepTextWhole(field);
     return field;
+}
+
+QRadioButton* addOption(QWidget* parent, const QString& name, QRect geometry, QButtonGroup* group) {
+    auto* option = new QRadioButton(parent);
+    option->setObjectName(name);
+    option->setGeometry(geometry);
+    group->addButton(option);
+    return option;
+}
+
+QCheckBox* addCheckBox(QWidget* parent, const char* name, QRect geometry) {
+    auto* box = new QCheckBox(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    return box;
+}
+
+QComboBox* addComboBox(QWidget* parent, const char* name, const QStringList& items, QRect geometry, const QFont& font) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setFont(font);
+    box->setGeometry(geometry);
+    box->addItems(items);
+    return box;
 }
 
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font) {

@@ -2,14 +2,19 @@
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include "ui/TypedField.h"
 
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
 class QFont;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 // The controls every window is built from, named and placed as its layout gives.
@@ -30,6 +35,15 @@ void makeShownOnly(QLineEdit* field);
 
 TypedField* addTypedField(QWidget* parent, const char* name, NumberKind kind, int typingLimit, QRect geometry,
                           const QFont& font);
+
+// An option without a caption, one of its group's choices.
+QRadioButton* addOption(QWidget* parent, const QString& name, QRect geometry, QButtonGroup* group);
+
+// A check box without a caption.
+QCheckBox* addCheckBox(QWidget* parent, const char* name, QRect geometry);
+
+// A list to choose one item from; the user cannot type another.
+QComboBox* addComboBox(QWidget* parent, const char* name, const QStringList& items, QRect geometry, const QFont& font);
 
 // No button of this program reacts to Enter by itself.
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font);

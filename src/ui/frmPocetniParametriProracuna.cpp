@@ -23,9 +23,11 @@
 #include "ui/frmKablovi.h"
 #include "ui/frmKontrolaNapona.h"
 #include "ui/frmMagnelovDijagram.h"
+#include "ui/frmBetonEN.h"
 #include "ui/frmDopusteniNaponUBetonu.h"
 #include "ui/frmProizvoljanDopusteniNapon.h"
 #include "ui/frmProizvoljanKabel.h"
+#include "ui/frmUzadEN.h"
 #include "ui/frmVrstaKablova.h"
 #include "ui/frmPodaciOProjektu.h"
 #include "ui/frmPomoc.h"
@@ -229,10 +231,13 @@ void frmPocetniParametriProracuna::buildMenus() {
     fileMenu->insertSeparator(file[4]);
     fileMenu->insertSeparator(file.last());
     documentCommands_->addTo(fileMenu, file.last());
-    addMenu("mnuDefinisi", "&Definisi",
-            {{"mnuDefinisiDopusteniNaponiUBetonu", "Dopusteni naponi u betonu",
-              &frmPocetniParametriProracuna::openDopusteniNaponiUBetonu},
-             {"mnuDefinisiVrstaKablova", "Vrsta kablova", &frmPocetniParametriProracuna::openVrstaKablova}});
+    const QList<QAction*> definitions = addMenu(
+        "mnuDefinisi", "&Definisi",
+        {{"mnuDefinisiDopusteniNaponiUBetonu", "Dopusteni naponi u betonu", &W::openDopusteniNaponiUBetonu},
+         {"mnuDefinisiVrstaKablova", "Vrsta kablova", &W::openVrstaKablova},
+         {"mnuDefinisiBetonEN", "Beton prema SRPS EN 1992-1-1...", &W::openBetonEN},
+         {"mnuDefinisiUzadEN", "Kablovi od uzadi prema EN 10138...", &W::openUzadEN}});
+    menuBar()->findChild<QMenu*>("mnuDefinisi")->insertSeparator(definitions[2]);
     addMenu("mnuProracun", "&Proracun",
             {{"mnuProracunPoprecniPresek", "Poprecni presek", &frmPocetniParametriProracuna::openPoprecniPresek},
              {"mnuProracunKablovi", "Kablovi", &frmPocetniParametriProracuna::openKablovi},
@@ -261,6 +266,14 @@ void frmPocetniParametriProracuna::openVrstaKablova() {
     delete &table;
     frmProizvoljanKabel custom(fields_, this);
     custom.exec();
+}
+
+void frmPocetniParametriProracuna::openBetonEN() { frmBetonEN::instance(fields_, this).exec(); }
+
+// The eccentricity is checked against Yb1, which needs a section, as in "Vrsta kablova".
+void frmPocetniParametriProracuna::openUzadEN() {
+    if (!core::KontrolaDimenzija(fields_)) return;
+    frmUzadEN::instance(fields_, this).exec();
 }
 
 void frmPocetniParametriProracuna::openPoprecniPresek() {

@@ -30,6 +30,8 @@ public:
 
     void openDopusteniNaponiUBetonu();
     void openVrstaKablova();
+    void openBetonEN();
+    void openUzadEN();
     void openPoprecniPresek();
     void openKablovi();
     void openKontrolaNapona();
