@@ -1,8 +1,33 @@
 #include "core/CableCount.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 #include "core/NumberText.h"
 
 namespace core {
+namespace {
+
+// The required number rounded up, checked by the same verdict as a typed
+// force so that the last bits of the quotient cannot leave it one cable short.
+std::optional<double> adoptedCount(const ForceBounds& b, double Zk0) {
+    if (!(Zk0 > 0) || !std::isfinite(b.minNko)) return std::nullopt;
+    double n = std::max(1.0, std::ceil(b.minNko / Zk0));
+    if (!std::isfinite(n)) return std::nullopt;
+    if (checkAdmissibleNk0(b, n * Zk0) == Nk0Check::BelowLowerLimit) n += 1;
+    return n;
+}
+
+std::optional<CableRange> admissibleRange(const ForceBounds& b, const WholeCableAdoption& a) {
+    if (!a.count || a.check != Nk0Check::Admissible) return std::nullopt;
+    if (!std::isfinite(b.maxNko)) return CableRange{*a.count, std::numeric_limits<double>::infinity()};
+    double last = std::floor(b.maxNko / a.Zk0);
+    if (checkAdmissibleNk0(b, last * a.Zk0) == Nk0Check::AboveUpperLimit) last -= 1;
+    return CableRange{*a.count, std::max(last, *a.count)};
+}
+
+}  // namespace
 
 double Zk0(double Fk, double Gk0) { return 1e3 * (Gk0 * (1e-4 * Fk)); }
 
@@ -19,6 +44,18 @@ CableForceAdoption adoptCableForce(const DesignValues& v, std::string_view force
     } else {
         a.resetText = resetForceText(bounds);
     }
+    return a;
+}
+
+WholeCableAdoption adoptWholeCables(const ForceBounds& bounds, double Zk0) {
+    WholeCableAdoption a;
+    a.Zk0 = Zk0;
+    a.count = adoptedCount(bounds, Zk0);
+    if (a.count) {
+        a.force = *a.count * Zk0;
+        a.check = checkAdmissibleNk0(bounds, a.force);
+    }
+    a.admissible = admissibleRange(bounds, a);
     return a;
 }
 

@@ -155,6 +155,14 @@ std::string fourDigitsText(double x) {
     return roundedText(x, std::max(places, 0));
 }
 
+std::string significantText(double x) {
+    if (!std::isfinite(x) || x == 0) return numberToText(x);
+    const int places = 5 - static_cast<int>(std::floor(std::log10(std::fabs(x))));
+    return roundedText(x, std::max(places, 0));
+}
+
+std::string displayText(double value) { return roundedText(value, 1); }
+
 double RoundDown(double x, int n) {
     if (!std::isfinite(x)) return x;
     const double scale = std::pow(10.0, n);

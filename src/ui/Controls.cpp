@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QStyle>
 
+#include "ui/ClickableLabel.h"
+
 namespace ui {
 namespace {
 
@@ -32,7 +34,7 @@ void keepTextWhole(QLineEdit* field) {
 
 QGroupBox* addFrame(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font) {
     auto* box = new QGroupBox(caption, parent);
-    box->setObjectName(name);
+    if (name) box->setObjectName(name);
     box->setFont(font);
     box->setGeometry(geometry);
     return box;
@@ -48,6 +50,16 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QRec
     return label;
 }
 
+ClickableLabel* addClickableLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry,
+                                  const QFont& font, const QString& toolTip) {
+    auto* label = new ClickableLabel(caption, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setGeometry(geometry);
+    label->setToolTip(toolTip);
+    return label;
+}
+
 QLineEdit* addShownField(QWidget* parent, const char* name, QRect geometry, const QFont& font) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
@@ -57,6 +69,16 @@ QLineEdit* addShownField(QWidget* parent, const char* name, QRect geometry, cons
     makeShownOnly(field);
     keepTextWhole(field);
     return field;
+}
+
+QLineEdit* addCell(QWidget* parent, const QString& name, const QString& text, QRect geometry, const QFont& font) {
+    auto* cell = new QLineEdit(text, parent);
+    cell->setObjectName(name);
+    cell->setFont(font);
+    cell->setGeometry(geometry);
+    cell->setAlignment(Qt::AlignCenter);
+    makeShownOnly(cell);
+    return cell;
 }
 
 void makeShownOnly(QLineEdit* field) {
@@ -85,6 +107,10 @@ QRadioButton* addOption(QWidget* parent, const QString& name, QRect geometry, QB
     option->setGeometry(geometry);
     group->addButton(option);
     return option;
+}
+
+void selectOption(QRadioButton* option) {
+    if (!option->isChecked()) option->click();
 }
 
 QCheckBox* addCheckBox(QWidget* parent, const char* name, QRect geometry) {

@@ -60,6 +60,7 @@ constexpr int kButtonsTop = kLimitsTop + kLimitsHeight + 120;
 constexpr int kHeight = kButtonsTop + 375 + 120;
 
 QFont textFont() { return uiFont(8.25); }
+QFont captionFont() { return uiFont(8.25, true); }
 
 QRect shownFieldRect(int column, int top) { return twipsRect(120 + column * kShownPitch + 870, top, 690, kFieldHeight); }
 
@@ -121,7 +122,7 @@ frmBetonEN::frmBetonEN(core::MainFields& fields, QWidget* parent)
 
 void frmBetonEN::buildConcrete() {
     QGroupBox* frame = addFrame(this, "fraKlasaBetona", "Klasa betona (Tablica 3.1)",
-                                twipsRect(120, kConcreteTop, kFrameWidth, kConcreteHeight), textFont());
+                                twipsRect(120, kConcreteTop, kFrameWidth, kConcreteHeight), captionFont());
     QStringList classes;
     for (const auto& c : eurocode::concreteClasses()) classes << QString::fromLatin1(c.name.data(), c.name.size());
     addLabel(frame, nullptr, "Klasa betona", twipsRect(120, 315, 1200, kLineHeight), textFont());
@@ -133,7 +134,7 @@ void frmBetonEN::buildConcrete() {
 
 void frmBetonEN::buildTransfer() {
     QGroupBox* frame = addFrame(this, "fraPrenos", "Cvrstoca pri prenosu prednaprezanja (3.1.2)",
-                                twipsRect(120, kTransferTop, kFrameWidth, kTransferHeight), textFont());
+                                twipsRect(120, kTransferTop, kFrameWidth, kTransferHeight), captionFont());
     addLabel(frame, nullptr, "Starost pri prenosu t=", twipsRect(120, 315, 1800, kLineHeight), textFont());
     starost_ = addTypedField(frame, "txtStarostPriPrenosu", NumberKind::Whole, 4,
                              twipsRect(1920, 300, 600, kFieldHeight), textFont());
@@ -160,7 +161,7 @@ void frmBetonEN::buildTransfer() {
 
 void frmBetonEN::buildLimits() {
     QGroupBox* frame = addFrame(this, "fraDopusteniNaponi", "Dopusteni naponi u betonu",
-                                twipsRect(120, kLimitsTop, kFrameWidth, kLimitsHeight), textFont());
+                                twipsRect(120, kLimitsTop, kFrameWidth, kLimitsHeight), captionFont());
     const QFont bold = uiFont(8.25, true);
     addLabel(frame, nullptr, "Granicni napon", twipsRect(120, 270, kFormulaWidth, kLineHeight), bold);
     addLabel(frame, nullptr, "Vrednost [MPa]", twipsRect(kValueLeft - 240, 270, kValueWidth + 480, kLineHeight), bold,
@@ -186,8 +187,10 @@ void frmBetonEN::buildButtons() {
     const int right = kWidth - 120;
     connect(addButton(this, "cmdURedu", "U redu", twipsRect(right - 2550, kButtonsTop, 1215, 375), textFont()),
             &QPushButton::clicked, this, &frmBetonEN::uRedu);
-    connect(addButton(this, "cmdOdustani", "Odustani", twipsRect(right - 1215, kButtonsTop, 1215, 375), textFont()),
-            &QPushButton::clicked, this, &frmBetonEN::reject);
+    QPushButton* odustani =
+        addButton(this, "cmdOdustani", "Odustani", twipsRect(right - 1215, kButtonsTop, 1215, 375), textFont());
+    connect(odustani, &QPushButton::clicked, this, &frmBetonEN::reject);
+    setCancelButton(odustani);
 }
 
 core::ConcreteENBasis frmBetonEN::basis() const {

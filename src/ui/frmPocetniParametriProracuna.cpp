@@ -47,7 +47,7 @@ const QString kDesignFilter = QStringLiteral("Projekti prethodnog naprezanja (*.
 std::string nameOf(Field field) { return std::string(core::objectName(field)); }
 
 // What each field holds, with its unit, in the order of core::Field.
-constexpr const char* kToolTips[core::kFieldCount] = {
+constexpr const char* kToolTips[] = {
     "b1 - sirina donje flanse [cm]",
     "b2 - sirina gornje flanse [cm]",
     "d3 - debljina (sirina) rebra [cm]",
@@ -66,6 +66,7 @@ constexpr const char* kToolTips[core::kFieldCount] = {
     "Fk - povrsina celika jednog kabla [cm2]",
     "Gko - pocetni napon u celiku kabla [MPa]",
 };
+static_assert(std::size(kToolTips) == core::kFieldCount, "a tooltip for every field");
 
 template <class FieldWidget>
 FieldWidget* withToolTip(FieldWidget* widget, Field field) {
@@ -101,7 +102,7 @@ QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect g
 frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent)
     : QMainWindow(parent),
       fields_(this),
-      documentCommands_(new DocumentCommands(this, fields_, [this] { return projectHeader(project_); })) {
+      documentCommands_(new DocumentCommands(this, fields_, rest_)) {
     setObjectName("frmPocetniParametriProracuna");
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
@@ -111,7 +112,7 @@ frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent)
     setCentralWidget(client);
     buildFrames(client);
     buildMenus();
-    showDesign(startupDesign(), QString());
+    showDesign(core::startupDesign(), QString());
     for (int i = 0; i < core::kFieldCount; ++i) {
         connect(fields_.lineEdit(static_cast<Field>(i)), &QLineEdit::textChanged, this,
                 &frmPocetniParametriProracuna::updateCaption);
@@ -252,28 +253,24 @@ void frmPocetniParametriProracuna::buildMenus() {
 // The table windows are kept hidden between showings so their choices stay;
 // asking for custom values discards the table window.
 void frmPocetniParametriProracuna::openDopusteniNaponiUBetonu() {
-    auto& table = frmDopusteniNaponUBetonu::instance(fields_, this);
-    if (table.exec() != frmDopusteniNaponUBetonu::CustomValues) return;
-    delete &table;
+    if (!frmDopusteniNaponUBetonu::showKept(fields_, this)) return;
     frmProizvoljanDopusteniNapon custom(fields_, this);
     custom.exec();
 }
 
 void frmPocetniParametriProracuna::openVrstaKablova() {
     if (!core::mayOpenVrstaKablova(fields_)) return;
-    auto& table = frmVrstaKablova::instance(fields_, this);
-    if (table.exec() != frmVrstaKablova::CustomValues) return;
-    delete &table;
+    if (!frmVrstaKablova::showKept(fields_, this)) return;
     frmProizvoljanKabel custom(fields_, this);
     custom.exec();
 }
 
-void frmPocetniParametriProracuna::openBetonEN() { frmBetonEN::instance(fields_, this).exec(); }
+void frmPocetniParametriProracuna::openBetonEN() { frmBetonEN::showKept(fields_, this); }
 
 // The eccentricity is checked against Yb1, which needs a section, as in "Vrsta kablova".
 void frmPocetniParametriProracuna::openUzadEN() {
     if (!core::KontrolaDimenzija(fields_)) return;
-    frmUzadEN::instance(fields_, this).exec();
+    frmUzadEN::showKept(fields_, this);
 }
 
 void frmPocetniParametriProracuna::openPoprecniPresek() {
@@ -318,22 +315,13 @@ void frmPocetniParametriProracuna::askToQuit() {
     leaving_ = false;
 }
 
-Design frmPocetniParametriProracuna::currentDesign() const {
-    Design design;
-    for (int i = 0; i < core::kFieldCount; ++i) {
-        const auto field = static_cast<Field>(i);
-        design.text(field) = fields_.text(field);
-    }
-    design.project = project_;
-    return design;
-}
+core::Design frmPocetniParametriProracuna::currentDesign() const { return core::designOf(fields_, rest_); }
 
-void frmPocetniParametriProracuna::showDesign(const Design& design, const QString& path) {
-    project_ = design.project;
+void frmPocetniParametriProracuna::showDesign(const core::Design& design, const QString& path) {
+    rest_ = design;
     path_ = path;
     savedDesign_ = design;
-    const Field* order = core::startupOrder();
-    for (int i = 0; i < core::kFieldCount; ++i) fields_.setText(order[i], design.text(order[i]));
+    core::show(design, fields_);
     updateCaption();
 }
 
@@ -363,7 +351,7 @@ bool frmPocetniParametriProracuna::maySetChangesAside() {
 }
 
 void frmPocetniParametriProracuna::newDesign() {
-    if (maySetChangesAside()) showDesign(startupDesign(), QString());
+    if (maySetChangesAside()) showDesign(core::startupDesign(), QString());
 }
 
 void frmPocetniParametriProracuna::openDesign() {
@@ -403,7 +391,7 @@ bool frmPocetniParametriProracuna::saveAs() {
 }
 
 bool frmPocetniParametriProracuna::writeDesign(const QString& path) {
-    const Design design = currentDesign();
+    const core::Design design = currentDesign();
     QString problem;
     const QByteArray bytes = designFileBytes(design, &problem);
     if (bytes.isEmpty()) {
@@ -419,9 +407,9 @@ bool frmPocetniParametriProracuna::writeDesign(const QString& path) {
 }
 
 void frmPocetniParametriProracuna::editProjectData() {
-    frmPodaciOProjektu window(project_, this);
+    frmPodaciOProjektu window(rest_.project, this);
     if (window.exec() != QDialog::Accepted) return;
-    project_ = window.data();
+    rest_.project = window.data();
     updateCaption();
 }
 

@@ -23,7 +23,7 @@ public:
     core::MainFields& fields() { return fields_; }
 
     // Project, element, engineer and note of the design, for the document's header.
-    const ProjectData& projectData() const { return project_; }
+    const core::ProjectData& projectData() const { return rest_.project; }
 
     // Replaces the design with the one in the file, or warns and changes nothing.
     bool openDesignFile(const QString& path);
@@ -54,8 +54,8 @@ private:
     void buildFrames(QWidget* client);
     void buildMenus();
 
-    Design currentDesign() const;
-    void showDesign(const Design& design, const QString& path);
+    core::Design currentDesign() const;
+    void showDesign(const core::Design& design, const QString& path);
     bool save();
     bool saveAs();
     bool writeDesign(const QString& path);
@@ -64,10 +64,12 @@ private:
     bool maySetChangesAside();
     void updateCaption();
 
+    // The design: its texts in the fields, where the user edits them, every
+    // other part (the project data) in rest_, whose texts are not read.
     WindowFields fields_;
-    ProjectData project_;
-    QString path_;         // the design's file, empty for a design without one
-    Design savedDesign_;   // the design as its file holds it
+    core::Design rest_;
+    QString path_;              // the design's file, empty for a design without one
+    core::Design savedDesign_;  // the design as its file holds it
     bool leaving_ = false; // the changes were already asked about on the way out
     DocumentCommands* documentCommands_;
 };

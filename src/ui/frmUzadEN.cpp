@@ -10,10 +10,13 @@
 #include "catalogues/ConcreteEN.h"
 #include "catalogues/StrandTendonEN.h"
 #include "core/NumberText.h"
+#include "core/SectionProperties.h"
+#include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
 #include "ui/Twips.h"
+#include "ui/frmVrstaKablova.h"
 
 namespace ui {
 namespace {
@@ -37,6 +40,7 @@ constexpr int kFormulaWidth = 6000;
 constexpr int kValueLeft = 6900;
 
 QFont textFont() { return uiFont(8.25); }
+QFont captionFont() { return uiFont(8.25, true); }
 
 QLabel* addText(QWidget* frame, const QString& caption, int left, int top, int width) {
     return addLabel(frame, nullptr, caption, twipsRect(left, top + 15, width, kLineHeight), textFont());
@@ -69,7 +73,7 @@ frmUzadEN::frmUzadEN(core::MainFields& fields, QWidget* parent)
 
 void frmUzadEN::buildStrand() {
     QGroupBox* frame =
-        addFrame(this, "fraUze", "Uze (EN 10138-3)", twipsRect(120, kStrandTop, kFrameWidth, kStrandHeight), textFont());
+        addFrame(this, "fraUze", "Uze (EN 10138-3)", twipsRect(120, kStrandTop, kFrameWidth, kStrandHeight), captionFont());
     QStringList names;
     for (const auto& s : eurocode::strands()) names << QString::fromLatin1(s.name.data(), s.name.size());
     addText(frame, "Uze", 120, 285, 600);
@@ -95,7 +99,7 @@ void frmUzadEN::buildStrand() {
 
 void frmUzadEN::buildStress() {
     QGroupBox* frame = addFrame(this, "fraNaponUUzadima", "Napon u uzadima",
-                                twipsRect(120, kStressTop, kFrameWidth, kStressHeight), textFont());
+                                twipsRect(120, kStressTop, kFrameWidth, kStressHeight), captionFont());
     k7_ = addFactor(frame, "k7=", "txtK7", 120, 300);
     k8_ = addFactor(frame, "k8=", "txtK8", 1200, 300);
     addText(frame, "Posle prenosa sigma_pm0 = min(k7 x fpk; k8 x fp0.1k)   (5.10.3(2))", 120, 690, kFormulaWidth);
@@ -109,7 +113,7 @@ void frmUzadEN::buildStress() {
 
 void frmUzadEN::buildCable() {
     QGroupBox* frame = addFrame(this, "fraKarakteristikeKabla", "Karakteristike kabla",
-                                twipsRect(120, kCableTop, kFrameWidth, kCableHeight), textFont());
+                                twipsRect(120, kCableTop, kFrameWidth, kCableHeight), captionFont());
     addText(frame, "Fk = n x Ap =", 120, 300, 1260);
     addShown(frame, "txtFk", "[cm2]", 1380, 300);
     addText(frame, "Gko = sigma_pm0 zaokruzeno nanize =", 3060, 300, 3060);
@@ -118,8 +122,10 @@ void frmUzadEN::buildCable() {
 
 void frmUzadEN::buildEccentricity() {
     QGroupBox* frame =
-        addFrame(this, "fraEkscentricitet", "Eksentricitet kablova", twipsRect(120, kBottomTop, 2340, kBottomHeight), textFont());
-    addText(frame, "ek=", 120, 300, 420);
+        addFrame(this, "fraEkscentricitet", "Eksentricitet kablova", twipsRect(120, kBottomTop, 2340, kBottomHeight), captionFont());
+    connect(addClickableLabel(frame, "Label1", "ek=", twipsRect(120, 315, 420, kLineHeight), textFont(),
+                              "Klikni za detaljnije informacije"),
+            &ClickableLabel::clicked, this, [this] { showEccentricityAdvice(this); });
     ekscentricitet_ = addTypedField(frame, "txtEkscentricitet", NumberKind::Decimal, 6,
                                     twipsRect(540, 300, 1020, kFieldHeight), textFont());
     addText(frame, "[cm]", 1620, 300, 480);
@@ -129,8 +135,9 @@ void frmUzadEN::buildButtons() {
     const int top = kBottomTop + 240, right = kWidth - 120;
     connect(addButton(this, "cmdURedu", "U redu", twipsRect(right - 2550, top, 1215, 375), textFont()),
             &QPushButton::clicked, this, &frmUzadEN::uRedu);
-    connect(addButton(this, "cmdOdustani", "Odustani", twipsRect(right - 1215, top, 1215, 375), textFont()),
-            &QPushButton::clicked, this, &frmUzadEN::reject);
+    QPushButton* odustani = addButton(this, "cmdOdustani", "Odustani", twipsRect(right - 1215, top, 1215, 375), textFont());
+    connect(odustani, &QPushButton::clicked, this, &frmUzadEN::reject);
+    setCancelButton(odustani);
 }
 
 core::StrandTendonBasis frmUzadEN::basis() const {
@@ -202,7 +209,7 @@ void frmUzadEN::uRedu() {
         c.field->selectAll();
         return;
     }
-    if (!catalogues::eccentricityAccepted(core::numericValue(b.ek), core::readDesignValues(fields_).section)) {
+    if (core::eccentricityExceedsYb1(core::numericValue(b.ek), core::readDesignValues(fields_).section)) {
         showWarning(this, QString::fromStdString(std::string(catalogues::kEccentricityRefused)));
         ekscentricitet_->setFocus(Qt::OtherFocusReason);
         ekscentricitet_->setText("0");
