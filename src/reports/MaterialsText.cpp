@@ -1,5 +1,8 @@
 #include "reports/MaterialsText.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "catalogues/CableCatalogue.h"
 #include "catalogues/ConcreteEN.h"
 #include "catalogues/MaterialBasisCheck.h"
@@ -10,10 +13,11 @@
 namespace reports {
 namespace {
 
+// Intermediate values to four significant digits, enough to follow the arithmetic by hand.
+std::string fourDigits(double x) { return core::significantText(x, 4); }
+
 using core::numberToText;
 using core::roundedText;
-// Intermediate values to four significant digits; the limits themselves are the field texts.
-using core::fourDigitsText;
 
 constexpr const char* kStressesNotGiven = "Dopusteni naponi u betonu: nije navedeno";
 constexpr const char* kCableNotGiven = "Kabl: nije navedeno";
@@ -48,17 +52,17 @@ std::vector<std::string> lines(const core::MbTableBasis& b) {
 std::string strengthAtTransfer(const core::ConcreteENBasis& b, const catalogues::ConcreteENValues& v) {
     if (b.fckT) {
         return "fck(t) = " + numberToText(*b.fckT) + " MPa (zadato, iz ispitivanja), fctm(t) = " +
-               fctmFormula(v.fck_t, "fck(t)") + " = " + fourDigitsText(v.fctm_t) + " MPa (Tablica 3.1)";
+               fctmFormula(v.fck_t, "fck(t)") + " = " + fourDigits(v.fctm_t) + " MPa (Tablica 3.1)";
     }
     if (b.transferAge >= 28) {
-        return "starost od 28 dana i vise: fck(t) = fck = " + fourDigitsText(v.fck) + " MPa, fctm(t) = fctm = " +
-               fourDigitsText(v.fctm) + " MPa (3.1.2)";
+        return "starost od 28 dana i vise: fck(t) = fck = " + fourDigits(v.fck) + " MPa, fctm(t) = fctm = " +
+               fourDigits(v.fctm) + " MPa (3.1.2)";
     }
-    const std::string beta = fourDigitsText(*v.beta_cc);
+    const std::string beta = fourDigits(*v.beta_cc);
     return "beta_cc(t) = exp(" + numberToText(eurocode::s(b.cement)) + " x (1 - sqrt(28/" +
-           std::to_string(b.transferAge) + "))) = " + beta + ", fcm(t) = " + beta + " x " + fourDigitsText(v.fcm) +
-           " = " + fourDigitsText(v.fcm_t) + " MPa, fck(t) = fcm(t) - 8 = " + fourDigitsText(v.fck_t) + " MPa, fctm(t) = " +
-           beta + " x " + fourDigitsText(v.fctm) + " = " + fourDigitsText(v.fctm_t) + " MPa (3.1.2)";
+           std::to_string(b.transferAge) + "))) = " + beta + ", fcm(t) = " + beta + " x " + fourDigits(v.fcm) +
+           " = " + fourDigits(v.fcm_t) + " MPa, fck(t) = fcm(t) - 8 = " + fourDigits(v.fck_t) + " MPa, fctm(t) = " +
+           beta + " x " + fourDigits(v.fctm) + " = " + fourDigits(v.fctm_t) + " MPa (3.1.2)";
 }
 
 std::vector<std::string> lines(const core::ConcreteENBasis& b) {
@@ -66,21 +70,21 @@ std::vector<std::string> lines(const core::ConcreteENBasis& b) {
     if (!v) return {kStressesNotGiven};
     const catalogues::StressFieldTexts limits = catalogues::stressFieldTexts(*v);
     const std::string k6 = numberToText(b.k6), k1 = numberToText(b.k1);
-    const std::string fckT = b.fckT ? numberToText(*b.fckT) : fourDigitsText(v->fck_t);  // a typed value as typed
+    const std::string fckT = b.fckT ? numberToText(*b.fckT) : fourDigits(v->fck_t);  // a typed value as typed
     // Up to 0.45 fck in service creep stays linear (7.2(3)); above, 7.2(2) bounds it.
     const char* serviceClause = b.k1 <= 0.45 ? "7.2(3)" : "7.2(2)";
     return {
         "Beton " + b.concreteClass + " (SRPS EN 1992-1-1), prenos u starosti " + std::to_string(b.transferAge) +
             " dana, cement klase " + std::string(eurocode::cementName(b.cement)),
-        "fck = " + fourDigitsText(v->fck) + " MPa, fcm = fck + 8 = " + fourDigitsText(v->fcm) + " MPa, fctm = " +
-            fctmFormula(v->fck, "fck") + " = " + fourDigitsText(v->fctm) + " MPa, Ecm = 22 x (fcm/10)^0.3 = " +
-            fourDigitsText(v->Ecm) + " GPa (Tablica 3.1)",
+        "fck = " + fourDigits(v->fck) + " MPa, fcm = fck + 8 = " + fourDigits(v->fcm) + " MPa, fctm = " +
+            fctmFormula(v->fck, "fck") + " = " + fourDigits(v->fctm) + " MPa, Ecm = 22 x (fcm/10)^0.3 = " +
+            fourDigits(v->Ecm) + " GPa (Tablica 3.1)",
         strengthAtTransfer(b, *v),
         "Gbdo = " + k6 + " x fck(t) = " + k6 + " x " + fckT + " = " + limits.Gbd0 +
             " MPa (5.10.2.2(5))",
         b.noTensionAtTransfer ? "Gbzo = 0 MPa, bez zatezanja pri prenosu"
                               : "Gbzo = fctm(t) = " + limits.Gbz0 + " MPa (7.1(2))",
-        "Gbdbes = " + k1 + " x fck = " + k1 + " x " + fourDigitsText(v->fck) + " = " + limits.Gbdbes + " MPa (" +
+        "Gbdbes = " + k1 + " x fck = " + k1 + " x " + fourDigits(v->fck) + " = " + limits.Gbdbes + " MPa (" +
             serviceClause + ")",
         b.noTensionInService ? "Gbzbes = 0 MPa, dekompresija (7.3.2(4), Tablica 7.1N)"
                              : "Gbzbes = fctm = " + limits.Gbzbes + " MPa (7.1(2), 7.3.2(4))",

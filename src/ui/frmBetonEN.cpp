@@ -18,8 +18,10 @@
 namespace ui {
 namespace {
 
-using core::fourDigitsText;
 using core::numberToText;
+
+// Every value the windows work out is shown to four significant digits.
+std::string fourDigits(double x) { return core::significantText(x, 4); }
 
 constexpr int kWidth = 8640;
 constexpr int kFrameWidth = kWidth - 240;
@@ -230,14 +232,14 @@ void frmBetonEN::setShown(const char* name, const std::string& text) {
 void frmBetonEN::showValues() {
     const core::ConcreteENBasis b = basis();
     const auto v = catalogues::concreteENValues(b);
-    setShown("txtFck", fourDigitsText(v->fck));
-    setShown("txtFcm", fourDigitsText(v->fcm));
-    setShown("txtFctm", fourDigitsText(v->fctm));
-    setShown("txtEcm", fourDigitsText(v->Ecm));
+    setShown("txtFck", fourDigits(v->fck));
+    setShown("txtFcm", fourDigits(v->fcm));
+    setShown("txtFctm", fourDigits(v->fctm));
+    setShown("txtEcm", fourDigits(v->Ecm));
 
     const bool transferOk = !catalogues::transferAgeRefusal(b.transferAge, b.fckT.has_value()) &&
                             !(b.fckT && catalogues::fckTRefusal(*b.fckT, v->fck));
-    auto shown = [](bool ok, double x) { return ok ? fourDigitsText(x) : std::string(); };
+    auto shown = [](bool ok, double x) { return ok ? fourDigits(x) : std::string(); };
     setShown("txtBetaCc", v->beta_cc ? shown(transferOk, *v->beta_cc) : std::string());
     setShown("txtFcmT", shown(transferOk, v->fcm_t));
     if (!b.fckT) fckT_->setText(QString::fromStdString(shown(transferOk, v->fck_t)));

@@ -21,8 +21,10 @@
 namespace ui {
 namespace {
 
-using core::fourDigitsText;
 using core::numberToText;
+
+// Every value the windows work out is shown to four significant digits.
+std::string fourDigits(double x) { return core::significantText(x, 4); }
 
 constexpr int kWidth = 8700;
 constexpr int kFrameWidth = kWidth - 240;
@@ -170,12 +172,12 @@ void frmUzadEN::showValues() {
     setShown("txtAp", numberToText(v->strand.Ap));
     setShown("txtFpk", numberToText(v->strand.fpk));
     setShown("txtSilaFp01k", numberToText(v->strand.Fp01k));
-    setShown("txtFp01k", fourDigitsText(v->fp01k));
-    setShown("txtSigmaPMax", fourDigitsText(v->sigma_pmax));
+    setShown("txtFp01k", fourDigits(v->fp01k));
+    setShown("txtSigmaPMax", fourDigits(v->sigma_pmax));
     const bool factorsOk = !catalogues::factorRefusal("k7", b.k7) && !catalogues::factorRefusal("k8", b.k8);
     const bool countOk = !catalogues::strandCountRefusal(b.strands);
     const catalogues::TendonFieldTexts texts = catalogues::tendonFieldTexts(*v);
-    setShown("txtSigmaPm0", factorsOk ? fourDigitsText(v->sigma_pm0) : std::string());
+    setShown("txtSigmaPm0", factorsOk ? fourDigits(v->sigma_pm0) : std::string());
     setShown("txtGko", factorsOk ? texts.Gk0 : std::string());
     setShown("txtFk", countOk ? texts.Fk : std::string());
 }
