@@ -9,7 +9,9 @@
 #include <cmath>
 
 #include "core/DesignInput.h"
+#include "catalogues/MaterialBasisCheck.h"
 #include "core/FieldTexts.h"
+#include "ui/MaterialBasisFile.h"
 
 namespace ui {
 namespace {
@@ -37,7 +39,7 @@ const ProjectItem kProjectItems[] = {
     {"Napomena", &ProjectData::napomena, true},
 };
 
-DesignFileReading refused(const QString& why) { return {std::nullopt, why}; }
+DesignFileReading refused(const QString& why) { return {std::nullopt, why, {}}; }
 
 QString symbolOf(core::Field field) {
     const std::string_view s = core::symbol(field);
@@ -61,7 +63,7 @@ QString readVersion(const QJsonObject& root) {
         return QStringLiteral("Verzija formata nije ispravno zapisana.");
     }
     if (v > kDesignFileVersion) {
-        return QStringLiteral("Projekat je zapisan u formatu verzije %1, a program cita samo verziju %2.")
+        return QStringLiteral("Projekat je zapisan u formatu verzije %1, a program cita verzije do %2.")
             .arg(QString::number(v, 'g', 15))
             .arg(kDesignFileVersion);
     }
@@ -88,6 +90,43 @@ QString readInputs(const QJsonObject& root, Design& design) {
         return QStringLiteral("Nepoznato polje %1.").arg(key);
     }
     return {};
+}
+
+// A basis whose window would not have written the file's field texts (a file
+// edited by hand) is dropped with a warning: the document never prints a
+// derivation that does not lead to the numbers in the fields.
+QString readBases(const QJsonObject& root, Design& design, QStringList& warnings) {
+    QString error;
+    const QJsonValue stress = root.value(kStressBasisKey);
+    if (!stress.isUndefined() && !readBasis(stress, design.stressBasis, error)) return error;
+    const QJsonValue cable = root.value(kCableBasisKey);
+    if (!cable.isUndefined() && !readBasis(cable, design.text(core::Field::Ek), design.cableBasis, error)) return error;
+    const core::StoredFields fields(design);
+    if (!catalogues::givesFieldTexts(design.stressBasis, catalogues::stressFieldTexts(fields))) {
+        design.stressBasis = core::BasisNotGiven{};
+        warnings << QStringLiteral("Dopusteni naponi u projektu ne slede iz zapisane osnove napona: osnova napona je "
+                                   "\"nije navedeno\".");
+    }
+    if (!catalogues::givesFieldTexts(design.cableBasis, catalogues::cableFieldTexts(fields))) {
+        design.cableBasis = core::BasisNotGiven{};
+        warnings << QStringLiteral("Karakteristike kabla u projektu ne slede iz zapisane osnove kabla: osnova kabla je "
+                                   "\"nije navedeno\".");
+    }
+    return {};
+}
+
+bool hasBasis(const Design& design) {
+    return !std::holds_alternative<core::BasisNotGiven>(design.stressBasis) ||
+           !std::holds_alternative<core::BasisNotGiven>(design.cableBasis);
+}
+
+void writeBases(const Design& design, QJsonObject& root) {
+    if (!std::holds_alternative<core::BasisNotGiven>(design.stressBasis)) {
+        root.insert(kStressBasisKey, basisObject(design.stressBasis));
+    }
+    if (!std::holds_alternative<core::BasisNotGiven>(design.cableBasis)) {
+        root.insert(kCableBasisKey, basisObject(design.cableBasis));
+    }
 }
 
 // The project data may be missing as a whole or in part: it is then empty.
@@ -145,13 +184,16 @@ DesignFileReading parseDesignFile(const QByteArray& bytes) {
     const QJsonObject root = document.object();
     if (root.value(kFormatKey).toString() != kFormatTag) return refused(kNotADesign);
     Design design;
-    for (const QString& problem : {readVersion(root), readInputs(root, design), readProject(root, design.project)}) {
+    QStringList warnings;
+    for (const QString& problem : {readVersion(root), readInputs(root, design), readProject(root, design.project),
+                                   readBases(root, design, warnings)}) {
         if (!problem.isEmpty()) return refused(problem);
     }
-    if (const QString key = unknownKey(root, {kFormatKey, kVersionKey, kProjectKey, kInputsKey}); !key.isEmpty()) {
+    const QStringList known{kFormatKey, kVersionKey, kProjectKey, kInputsKey, kStressBasisKey, kCableBasisKey};
+    if (const QString key = unknownKey(root, known); !key.isEmpty()) {
         return refused(QStringLiteral("Nepoznat podatak %1.").arg(key));
     }
-    return {design, {}};
+    return {design, {}, warnings};
 }
 
 DesignFileReading readDesignFile(const QString& path) {
@@ -180,10 +222,11 @@ QByteArray designFileBytes(const Design& design, QString* error) {
         project.insert(QString::fromLatin1(item.key), QString::fromStdString(design.project.*item.member));
     }
     // The object keeps its keys in sorted order, so the format tag and version come first.
-    const QJsonObject root{{kFormatKey, kFormatTag},
-                           {kVersionKey, kDesignFileVersion},
-                           {kProjectKey, project},
-                           {kInputsKey, inputs}};
+    QJsonObject root{{kFormatKey, kFormatTag},
+                     {kVersionKey, hasBasis(design) ? kDesignFileVersion : 1},
+                     {kProjectKey, project},
+                     {kInputsKey, inputs}};
+    writeBases(design, root);
     QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
     const DesignFileReading back = parseDesignFile(bytes);
     if (back.design == design) return bytes;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,7 +15,9 @@
 namespace ui {
 
 inline constexpr qint64 kDesignFileMaxSize = 1 << 20;  // bytes
-inline constexpr int kDesignFileVersion = 1;
+// Version 2 keeps the parts of a design beside its texts; a design without
+// them is written as version 1, as before.
+inline constexpr int kDesignFileVersion = 2;
 inline constexpr int kProjectLineLimit = 200;  // characters of Projekat, Element, Projektant
 inline constexpr int kProjectNoteLimit = 2000;  // characters of Napomena
 inline constexpr char kDesignFileSuffix[] = "prednap";
@@ -24,6 +27,7 @@ inline constexpr char kDesignFileSuffix[] = "prednap";
 struct DesignFileReading {
     std::optional<core::Design> design;
     QString error;
+    QStringList warnings;  // what an opened design has lost, one sentence each
 };
 
 DesignFileReading readDesignFile(const QString& path);

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "catalogues/ConcreteEN.h"
+#include "catalogues/MaterialBasisCheck.h"
 #include "core/NumberText.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -265,6 +266,10 @@ void frmBetonEN::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
 }
 
+void frmBetonEN::openOnDesignBasis(core::MainFields& fields, QWidget* owner) {
+    if (const auto b = catalogues::heldStressBasis<core::ConcreteENBasis>(fields)) instance(fields, owner).setBasis(*b);
+}
+
 void frmBetonEN::reject() {
     setBasis(atOpening_);
     QDialog::reject();
@@ -294,6 +299,7 @@ void frmBetonEN::uRedu() {
     fields_.setText(core::Field::Gbz0, texts.Gbz0);
     fields_.setText(core::Field::Gbdbes, texts.Gbdbes);
     fields_.setText(core::Field::Gbzbes, texts.Gbzbes);
+    fields_.setStressBasis(b);
     atOpening_ = b;
     accept();
 }

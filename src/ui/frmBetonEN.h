@@ -23,6 +23,9 @@ public:
     core::ConcreteENBasis basis() const;
     void setBasis(const core::ConcreteENBasis& basis);
 
+    // After a design is opened: the owner's window shows its inputs, if they gave the design's fields.
+    static void openOnDesignBasis(core::MainFields& fields, QWidget* owner);
+
     // Every way out but "U redu" puts back the inputs the window opened with.
     void reject() override;
 

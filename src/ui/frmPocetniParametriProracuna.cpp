@@ -101,7 +101,7 @@ QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect g
 
 frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent)
     : QMainWindow(parent),
-      fields_(this),
+      fields_(this, rest_),
       documentCommands_(new DocumentCommands(this, fields_, rest_)) {
     setObjectName("frmPocetniParametriProracuna");
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -374,6 +374,12 @@ bool frmPocetniParametriProracuna::openDesignFile(const QString& path) {
         return false;
     }
     showDesign(*reading.design, QFileInfo(path).absoluteFilePath());
+    // The table windows open on the choices that gave the design's fields.
+    frmDopusteniNaponUBetonu::openOnDesignBasis(fields_, this);
+    frmBetonEN::openOnDesignBasis(fields_, this);
+    frmVrstaKablova::openOnDesignBasis(fields_, this);
+    frmUzadEN::openOnDesignBasis(fields_, this);
+    for (const QString& warning : reading.warnings) showWarning(this, warning);
     return true;
 }
 

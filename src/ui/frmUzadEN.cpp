@@ -8,6 +8,7 @@
 
 #include "catalogues/CableCatalogue.h"
 #include "catalogues/ConcreteEN.h"
+#include "catalogues/MaterialBasisCheck.h"
 #include "catalogues/StrandTendonEN.h"
 #include "core/NumberText.h"
 #include "core/SectionProperties.h"
@@ -189,6 +190,10 @@ void frmUzadEN::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
 }
 
+void frmUzadEN::openOnDesignBasis(core::MainFields& fields, QWidget* owner) {
+    if (const auto b = catalogues::heldCableBasis<core::StrandTendonBasis>(fields)) instance(fields, owner).setBasis(*b);
+}
+
 void frmUzadEN::reject() {
     setBasis(atOpening_);
     QDialog::reject();
@@ -222,6 +227,7 @@ void frmUzadEN::uRedu() {
     fields_.setText(core::Field::Fk, texts.Fk);
     fields_.setText(core::Field::Gk0, texts.Gk0);
     fields_.setText(core::Field::Ek, b.ek);
+    fields_.setCableBasis(b);
     atOpening_ = b;
     accept();
 }

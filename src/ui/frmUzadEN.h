@@ -21,6 +21,9 @@ public:
     core::StrandTendonBasis basis() const;
     void setBasis(const core::StrandTendonBasis& basis);
 
+    // After a design is opened: the owner's window shows its inputs, if they gave the design's fields.
+    static void openOnDesignBasis(core::MainFields& fields, QWidget* owner);
+
     // Every way out but "U redu" puts back the inputs the window opened with.
     void reject() override;
 
