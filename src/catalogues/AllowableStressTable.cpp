@@ -1,5 +1,7 @@
 #include "catalogues/AllowableStressTable.h"
 
+#include <algorithm>
+
 #include "core/NumberText.h"
 
 namespace catalogues {
@@ -49,8 +51,23 @@ std::string cellName(StressTableRow row, int classIndex) {
            std::string(stressTableRow(row).suffix);
 }
 
+core::MbTableBasis basisOf(const StressChoice& c) {
+    return {kConcreteClasses[static_cast<size_t>(c.classIndex)],
+            c.serviceCompression == R::Pritisak112 ? core::ServiceCompressionRow::Row112
+                                                   : core::ServiceCompressionRow::Row111,
+            c.serviceTension == R::Zatezanje212 ? core::ServiceTensionRow::Row212 : core::ServiceTensionRow::Row211};
+}
+
+StressChoice choiceOf(const core::MbTableBasis& b) {
+    const auto found = std::find(kConcreteClasses.begin(), kConcreteClasses.end(), b.mb);
+    return {found == kConcreteClasses.end() ? 0 : static_cast<int>(found - kConcreteClasses.begin()),
+            b.compression == core::ServiceCompressionRow::Row112 ? R::Pritisak112 : R::Pritisak111,
+            b.tension == core::ServiceTensionRow::Row212 ? R::Zatezanje212 : R::Zatezanje211};
+}
+
 void writeChosenStresses(const StressChoice& choice, core::MainFields& main) {
     using core::Field;
+    main.setStressBasis(basisOf(choice));
     main.setText(Field::Gbdbes, cell(choice.serviceCompression, choice.classIndex));
     main.setText(Field::Gbd0, cell(R::Pritisak113, choice.classIndex));
     main.setText(Field::Gbzbes, cell(choice.serviceTension, choice.classIndex));

@@ -49,6 +49,10 @@ struct StressChoice {
     StressTableRow serviceTension = StressTableRow::Zatezanje211;     // 2.11 or 2.12
 };
 
+// The same choice as a design keeps it.
+core::MbTableBasis basisOf(const StressChoice& choice);
+StressChoice choiceOf(const core::MbTableBasis& basis);
+
 // Copies the chosen cells' texts unchanged: the service value of each kind,
 // then its transfer value (rows 1.13 and 2.2 always supply those).
 void writeChosenStresses(const StressChoice& choice, core::MainFields& main);

@@ -62,6 +62,16 @@ std::optional<CableType> imsCableType(const core::ImsCableBasis& basis) {
     return *type;
 }
 
+StressFieldTexts stressFieldTexts(const core::MainFields& f) {
+    using core::Field;
+    return {f.text(Field::Gbd0), f.text(Field::Gbz0), f.text(Field::Gbdbes), f.text(Field::Gbzbes)};
+}
+
+CableFieldTexts cableFieldTexts(const core::MainFields& f) {
+    using core::Field;
+    return {f.text(Field::Fk), f.text(Field::Gk0), f.text(Field::Ek)};
+}
+
 bool givesFieldTexts(const core::StressBasis& basis, const StressFieldTexts& texts) {
     return std::visit([&](const auto& b) { return givesTexts(b, texts); }, basis);
 }

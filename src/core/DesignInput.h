@@ -31,6 +31,12 @@ public:
     virtual void select(Field field) = 0;  // whole text selected
     // A modal warning: critical icon, one OK button, title "Upozorenje !".
     virtual void warn(const std::string& message) = 0;
+    // Where the allowable stresses and the cable come from: every window that
+    // writes those fields says so, and the basis is kept with the design.
+    virtual const StressBasis& stressBasis() const = 0;
+    virtual void setStressBasis(const StressBasis& basis) = 0;
+    virtual const CableBasis& cableBasis() const = 0;
+    virtual void setCableBasis(const CableBasis& basis) = 0;
 };
 
 // The design whose texts the fields show now; every other part as `rest` has it.
@@ -50,6 +56,10 @@ public:
     void focus(Field) override {}
     void select(Field) override {}
     void warn(const std::string&) override {}
+    const StressBasis& stressBasis() const override { return design_.stressBasis; }
+    void setStressBasis(const StressBasis& basis) override { design_.stressBasis = basis; }
+    const CableBasis& cableBasis() const override { return design_.cableBasis; }
+    void setCableBasis(const CableBasis& basis) override { design_.cableBasis = basis; }
 
     const Design& design() const { return design_; }
 

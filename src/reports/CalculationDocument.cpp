@@ -12,6 +12,8 @@
 #include "core/NumberText.h"
 #include "drawing/CrossSectionDrawing.h"
 #include "drawing/MagnelDiagram.h"
+#include "catalogues/MaterialBasisCheck.h"
+#include "reports/MaterialsText.h"
 #include "reports/LossesText.h"
 #include "reports/BendingText.h"
 #include "reports/Reports.h"
@@ -84,6 +86,25 @@ Section inputSection(const core::Design& design) {
     s.blocks.push_back(TextLine{std::string(kLossesTitle), true});
     for (std::string& line : efficiencyLines(design)) s.blocks.push_back(TextLine{std::move(line)});
     return s;
+}
+
+// Where the allowable stresses and the cable come from. A basis is printed
+// only while the fields hold what it gives, so every derivation ends at the
+// numbers of the table above.
+void addMaterials(Section& s, const core::Design& design, const core::MainFields& fields,
+                  const core::SectionDimensions& section) {
+    using catalogues::givesFieldTexts;
+    const core::StressBasis stress = givesFieldTexts(design.stressBasis, catalogues::stressFieldTexts(fields))
+                                         ? design.stressBasis
+                                         : core::BasisNotGiven{};
+    const core::CableBasis cable = givesFieldTexts(design.cableBasis, catalogues::cableFieldTexts(fields))
+                                       ? design.cableBasis
+                                       : core::BasisNotGiven{};
+    s.blocks.push_back(TextLine{"Materijali", true});
+    for (const std::string& line : concreteMaterialLines(stress)) s.blocks.push_back(TextLine{line});
+    for (const std::string& line : cableMaterialLines(cable, section, design.text(Field::Ek))) {
+        s.blocks.push_back(TextLine{line});
+    }
 }
 
 // The values the cable report lists, written as it writes them.
@@ -302,6 +323,7 @@ CalculationDocument calculationDocument(const core::Design& design, DocumentHead
     doc.header = std::move(header);
     doc.title = "Proracun prethodno napregnutog preseka";
     doc.sections.push_back(inputSection(design));
+    addMaterials(doc.sections.back(), design, fields, d.v.section);
     doc.sections.push_back(sectionPropertiesSection(d));
     doc.sections.push_back(forceBoundsSection(d));
     doc.sections.push_back(cablesSection(d));

@@ -11,9 +11,11 @@
 #include <limits>
 
 #include "core/DesignInput.h"
+#include "catalogues/MaterialBasisCheck.h"
 #include "core/BendingInputsCheck.h"
 #include "core/FieldTexts.h"
 #include "core/Losses.h"
+#include "ui/MaterialBasisFile.h"
 
 namespace ui {
 namespace {
@@ -44,7 +46,7 @@ const ProjectItem kProjectItems[] = {
     {"Napomena", &ProjectData::napomena, true},
 };
 
-DesignFileReading refused(const QString& why) { return {std::nullopt, why}; }
+DesignFileReading refused(const QString& why) { return {std::nullopt, why, {}}; }
 
 QString symbolOf(core::Field field) {
     const std::string_view s = core::symbol(field);
@@ -95,6 +97,43 @@ QString readInputs(const QJsonObject& root, Design& design) {
         return QStringLiteral("Nepoznato polje %1.").arg(key);
     }
     return {};
+}
+
+// A basis whose window would not have written the file's field texts (a file
+// edited by hand) is dropped with a warning: the document never prints a
+// derivation that does not lead to the numbers in the fields.
+QString readBases(const QJsonObject& root, Design& design, QStringList& warnings) {
+    QString error;
+    const QJsonValue stress = root.value(kStressBasisKey);
+    if (!stress.isUndefined() && !readBasis(stress, design.stressBasis, error)) return error;
+    const QJsonValue cable = root.value(kCableBasisKey);
+    if (!cable.isUndefined() && !readBasis(cable, design.text(core::Field::Ek), design.cableBasis, error)) return error;
+    const core::StoredFields fields(design);
+    if (!catalogues::givesFieldTexts(design.stressBasis, catalogues::stressFieldTexts(fields))) {
+        design.stressBasis = core::BasisNotGiven{};
+        warnings << QStringLiteral("Dopusteni naponi u projektu ne slede iz zapisane osnove napona: osnova napona je "
+                                   "\"nije navedeno\".");
+    }
+    if (!catalogues::givesFieldTexts(design.cableBasis, catalogues::cableFieldTexts(fields))) {
+        design.cableBasis = core::BasisNotGiven{};
+        warnings << QStringLiteral("Karakteristike kabla u projektu ne slede iz zapisane osnove kabla: osnova kabla je "
+                                   "\"nije navedeno\".");
+    }
+    return {};
+}
+
+bool hasBasis(const Design& design) {
+    return !std::holds_alternative<core::BasisNotGiven>(design.stressBasis) ||
+           !std::holds_alternative<core::BasisNotGiven>(design.cableBasis);
+}
+
+void writeBases(const Design& design, QJsonObject& root) {
+    if (!std::holds_alternative<core::BasisNotGiven>(design.stressBasis)) {
+        root.insert(kStressBasisKey, basisObject(design.stressBasis));
+    }
+    if (!std::holds_alternative<core::BasisNotGiven>(design.cableBasis)) {
+        root.insert(kCableBasisKey, basisObject(design.cableBasis));
+    }
 }
 
 // The project data may be missing as a whole or in part: it is then empty.
@@ -298,17 +337,18 @@ DesignFileReading parseDesignFile(const QByteArray& bytes) {
     const QJsonObject root = document.object();
     if (root.value(kFormatKey).toString() != kFormatTag) return refused(kNotADesign);
     Design design;
+    QStringList warnings;
     for (const QString& problem : {readVersion(root), readInputs(root, design), readProject(root, design.project),
                                    readAdoptedCables(root, design.adoptedCables), readLosses(root, design.losses),
-                                   readBending(root, design.bending)}) {
+                                   readBending(root, design.bending), readBases(root, design, warnings)}) {
         if (!problem.isEmpty()) return refused(problem);
     }
-    const QStringList keys{kFormatKey,        kVersionKey, kProjectKey, kInputsKey,
-                           kAdoptedCablesKey, kLossesKey,  kBendingKey};
+    const QStringList keys{kFormatKey,        kVersionKey, kProjectKey,     kInputsKey,    kAdoptedCablesKey,
+                           kLossesKey,        kBendingKey, kStressBasisKey, kCableBasisKey};
     if (const QString key = unknownKey(root, keys); !key.isEmpty()) {
         return refused(QStringLiteral("Nepoznat podatak %1.").arg(key));
     }
-    return {design, {}};
+    return {design, {}, warnings};
 }
 
 DesignFileReading readDesignFile(const QString& path) {
@@ -341,8 +381,9 @@ QByteArray designFileBytes(const Design& design, QString* error) {
     if (design.adoptedCables) root.insert(kAdoptedCablesKey, *design.adoptedCables);
     if (design.losses) root.insert(kLossesKey, lossesObject(*design.losses));
     if (design.bending) root.insert(kBendingKey, bendingObject(*design.bending));
+    writeBases(design, root);
     // A design with no part beyond the texts and the project reads as before.
-    const bool newParts = design.adoptedCables || design.losses || design.bending;
+    const bool newParts = design.adoptedCables || design.losses || design.bending || hasBasis(design);
     root.insert(kVersionKey, newParts ? kDesignFileVersion : kDesignFileFirstVersion);
     QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
     const DesignFileReading back = parseDesignFile(bytes);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -25,6 +26,7 @@ inline constexpr char kDesignFileSuffix[] = "prednap";
 struct DesignFileReading {
     std::optional<core::Design> design;
     QString error;
+    QStringList warnings;  // what an opened design has lost, one sentence each
 };
 
 DesignFileReading readDesignFile(const QString& path);

@@ -32,7 +32,7 @@ public:
 // The design in FILE when one is given, or the start-up design; or why the
 // file cannot be used.
 DesignFileReading loadDesign(const QString& file) {
-    if (file.isEmpty()) return {core::startupDesign(), {}};
+    if (file.isEmpty()) return {core::startupDesign(), {}, {}};
     DesignFileReading reading = readDesignFile(file);
     reading.error = reading.error.simplified();  // its first line names the file
     return reading;

@@ -8,7 +8,7 @@
 
 namespace ui {
 
-WindowFields::WindowFields(QWidget* window) : window_(window) {}
+WindowFields::WindowFields(QWidget* window, core::Design& rest) : window_(window), rest_(rest) {}
 
 // A window's own field, never the namesake in one of its secondary windows
 // (the cable window, kept as a child of the main window, has a txtFk too).

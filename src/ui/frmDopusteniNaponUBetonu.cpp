@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "ui/Controls.h"
+#include "catalogues/MaterialBasisCheck.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -167,6 +168,12 @@ void frmDopusteniNaponUBetonu::select(const catalogues::StressChoice& c) {
     selectOption(classOptions_[c.classIndex]);
     selectOption(rowOption(c.serviceCompression));
     selectOption(rowOption(c.serviceTension));
+}
+
+void frmDopusteniNaponUBetonu::openOnDesignBasis(core::MainFields& fields, QWidget* owner) {
+    if (const auto b = catalogues::heldStressBasis<core::MbTableBasis>(fields)) {
+        instance(fields, owner).select(catalogues::choiceOf(*b));
+    }
 }
 
 void frmDopusteniNaponUBetonu::uRedu() {

@@ -16,6 +16,10 @@ class frmDopusteniNaponUBetonu : public TableWindow<frmDopusteniNaponUBetonu> {
 public:
     frmDopusteniNaponUBetonu(core::MainFields& fields, QWidget* parent);
 
+    // After a design is opened: the owner's window shows the choice that gave
+    // its stresses, if the table gave them, so "U redu" writes them again.
+    static void openOnDesignBasis(core::MainFields& fields, QWidget* owner);
+
 private:
     void buildTable();
     void buildButtons();

@@ -27,10 +27,12 @@
 #include "ui/frmKontrolaNapona.h"
 #include "ui/frmMagnelovDijagram.h"
 #include "ui/frmNosivostNaSavijanje.h"
+#include "ui/frmBetonEN.h"
 #include "ui/frmDopusteniNaponUBetonu.h"
 #include "ui/frmGubici.h"
 #include "ui/frmProizvoljanDopusteniNapon.h"
 #include "ui/frmProizvoljanKabel.h"
+#include "ui/frmUzadEN.h"
 #include "ui/frmVrstaKablova.h"
 #include "ui/frmPodaciOProjektu.h"
 #include "ui/frmPomoc.h"
@@ -104,7 +106,7 @@ QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect g
 
 frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent)
     : QMainWindow(parent),
-      fields_(this),
+      fields_(this, rest_),
       documentCommands_(new DocumentCommands(this, fields_, rest_)) {
     setObjectName("frmPocetniParametriProracuna");
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -240,11 +242,14 @@ void frmPocetniParametriProracuna::buildMenus() {
     fileMenu->insertSeparator(file[4]);
     fileMenu->insertSeparator(file.last());
     documentCommands_->addTo(fileMenu, file.last());
-    addMenu("mnuDefinisi", "&Definisi",
-            {{"mnuDefinisiDopusteniNaponiUBetonu", "Dopusteni naponi u betonu",
-              &frmPocetniParametriProracuna::openDopusteniNaponiUBetonu},
-             {"mnuDefinisiVrstaKablova", "Vrsta kablova", &frmPocetniParametriProracuna::openVrstaKablova},
-             {"mnuDefinisiGubici", "Gubici sile i koeficijent m...", &frmPocetniParametriProracuna::openGubici}});
+    const QList<QAction*> definitions = addMenu(
+        "mnuDefinisi", "&Definisi",
+        {{"mnuDefinisiDopusteniNaponiUBetonu", "Dopusteni naponi u betonu", &W::openDopusteniNaponiUBetonu},
+         {"mnuDefinisiVrstaKablova", "Vrsta kablova", &W::openVrstaKablova},
+         {"mnuDefinisiBetonEN", "Beton prema SRPS EN 1992-1-1...", &W::openBetonEN},
+         {"mnuDefinisiUzadEN", "Kablovi od uzadi prema EN 10138...", &W::openUzadEN},
+         {"mnuDefinisiGubici", "Gubici sile i koeficijent m...", &W::openGubici}});
+    menuBar()->findChild<QMenu*>("mnuDefinisi")->insertSeparator(definitions[2]);
     addMenu("mnuProracun", "&Proracun",
             {{"mnuProracunPoprecniPresek", "Poprecni presek", &frmPocetniParametriProracuna::openPoprecniPresek},
              {"mnuProracunKablovi", "Kablovi", &frmPocetniParametriProracuna::openKablovi},
@@ -271,6 +276,14 @@ void frmPocetniParametriProracuna::openVrstaKablova() {
     if (!frmVrstaKablova::showKept(fields_, this)) return;
     frmProizvoljanKabel custom(fields_, this);
     custom.exec();
+}
+
+void frmPocetniParametriProracuna::openBetonEN() { frmBetonEN::showKept(fields_, this); }
+
+// The eccentricity is checked against Yb1, which needs a section, as in "Vrsta kablova".
+void frmPocetniParametriProracuna::openUzadEN() {
+    if (!core::KontrolaDimenzija(fields_)) return;
+    frmUzadEN::showKept(fields_, this);
 }
 
 // The losses need everything the cable calculation needs. Their inputs stay
@@ -405,6 +418,12 @@ bool frmPocetniParametriProracuna::openDesignFile(const QString& path) {
         return false;
     }
     showDesign(*reading.design, QFileInfo(path).absoluteFilePath());
+    // The table windows open on the choices that gave the design's fields.
+    frmDopusteniNaponUBetonu::openOnDesignBasis(fields_, this);
+    frmBetonEN::openOnDesignBasis(fields_, this);
+    frmVrstaKablova::openOnDesignBasis(fields_, this);
+    frmUzadEN::openOnDesignBasis(fields_, this);
+    for (const QString& warning : reading.warnings) showWarning(this, warning);
     return true;
 }
 

@@ -31,6 +31,8 @@ public:
     void openDopusteniNaponiUBetonu();
     void openVrstaKablova();
     void openGubici();
+    void openBetonEN();
+    void openUzadEN();
     void openPoprecniPresek();
     void openKablovi();
     void openKontrolaNapona();

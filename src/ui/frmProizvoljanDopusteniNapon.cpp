@@ -53,6 +53,7 @@ void frmProizvoljanDopusteniNapon::uRedu() {
         return;
     }
     writeBack();
+    fields_.setStressBasis(core::CustomStressBasis{});
     accept();
 }
 

@@ -60,6 +60,7 @@ void frmProizvoljanKabel::uRedu() {
     // The cable window comes back, loaded afresh, behind the custom cable.
     frmVrstaKablova::refresh(fields_, parentWidget());
     writeBack();
+    fields_.setCableBasis(core::CustomCableBasis{});
     accept();
 }
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "core/FieldTexts.h"
+#include "catalogues/MaterialBasisCheck.h"
 #include "core/NumberText.h"
 #include "core/SectionProperties.h"
 #include "ui/ClickableLabel.h"
@@ -197,6 +198,19 @@ void frmVrstaKablova::load() {
     savedCoefficient_ = core::numericValue(koeficijent_->text().toStdString());
 }
 
+void frmVrstaKablova::openOnDesignBasis(core::MainFields& fields, QWidget* owner) {
+    const auto b = catalogues::heldCableBasis<core::ImsCableBasis>(fields);
+    if (!b) return;
+    frmVrstaKablova& w = instance(fields, owner);
+    const auto& types = catalogues::cableTypes();
+    for (int i = 0; i < catalogues::kCableTypeCount; ++i) {
+        if (types[static_cast<size_t>(i)].key == b->typeKey) selectOption(w.options_[i]);
+    }
+    w.koeficijent_->setText(QString::fromStdString(core::numberToText(b->k)));
+    w.showAdoptedCable();
+    w.ekscentricitet_->setText(QString::fromStdString(fields.text(core::Field::Ek)));
+}
+
 void frmVrstaKablova::showEvent(QShowEvent* e) {
     savedCoefficient_ = core::numericValue(koeficijent_->text().toStdString());
     QDialog::showEvent(e);
@@ -269,6 +283,9 @@ void frmVrstaKablova::uRedu() {
         fields_.setText(core::Field::Fk, Fk_->text().toStdString());
         fields_.setText(core::Field::Gk0, Gko_->text().toStdString());
         fields_.setText(core::Field::Ek, ekscentricitet_->text().toStdString());
+        const auto& type = catalogues::cableTypes()[static_cast<size_t>(selectedType())];
+        fields_.setCableBasis(
+            core::ImsCableBasis{std::string(type.key), core::numericValue(koeficijent_->text().toStdString())});
         accept();
         return;
     }

@@ -22,6 +22,10 @@ public:
     // shows the characteristics of its selected type.
     static void refresh(core::MainFields& fields, QWidget* owner);
 
+    // After a design is opened: the owner's window shows the type, coefficient
+    // and eccentricity that gave its cable, if the catalogue gave it.
+    static void openOnDesignBasis(core::MainFields& fields, QWidget* owner);
+
 protected:
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -188,6 +188,17 @@ TEST(RoundedText, WritesTheRoundedValue) {
     for (const auto& c : cases) EXPECT_EQ(roundedText(c.x, c.n), c.text) << c.x << " to " << c.n;
 }
 
+TEST(SignificantText, KeepsFourDigitsAndEveryWholeOne) {
+    const struct {
+        double x;
+        const char* text;
+    } cases[] = {
+        {0.778800783, "0.7788"}, {37.380306, "37.38"},       {3.2099613, "3.21"},  {1394.25, "1394"},
+        {12345.6, "12346"},      {0.000123456, "0.0001235"}, {-2.73345, "-2.733"}, {0, "0"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(significantText(c.x, 4), c.text) << c.x;
+}
+
 TEST(FormatTwoDecimals, AgreesWithTheCLibraryAwayFromHalves) {
     // C rounds the shown decimal to two places as this program does, except
     // for an exact half, which the cases above cover.

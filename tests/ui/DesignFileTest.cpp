@@ -124,6 +124,28 @@ private slots:
         checked.bending = typed;
         checked.adoptedCables = 7;
         QTest::newRow("checked in bending, all typed, 7 cables adopted") << checked;
+        // The start-up texts are MB40 (1.11, 2.11), the cell of 1.11 written "16.0", and D, DU with k 0.8.
+        Design tables = core::startupDesign();
+        tables.text(Field::Gbdbes) = "16.0";
+        tables.stressBasis = core::MbTableBasis{40, core::ServiceCompressionRow::Row111, core::ServiceTensionRow::Row211};
+        tables.cableBasis = core::ImsCableBasis{"DDU", 0.8};
+        QTest::newRow("MB table and IMS catalogue") << tables;
+        Design custom = core::startupDesign();
+        custom.stressBasis = core::CustomStressBasis{};
+        custom.cableBasis = core::CustomCableBasis{};
+        QTest::newRow("custom values") << custom;
+        Design eurocode = core::startupDesign();
+        eurocode.text(Field::Gbd0) = "17.62";
+        eurocode.text(Field::Gbz0) = "2.73";
+        eurocode.text(Field::Gbdbes) = "24";
+        eurocode.text(Field::Gbzbes) = "3.5";
+        eurocode.text(Field::Fk) = "18";
+        eurocode.text(Field::Gk0) = "1394";
+        core::ConcreteENBasis concrete;
+        concrete.transferAge = 7;
+        eurocode.stressBasis = concrete;
+        eurocode.cableBasis = core::StrandTendonBasis{"Y1860S7 15.7", 12, 0.75, 0.85, "75.5"};
+        QTest::newRow("SRPS EN 1992-1-1 and EN 10138-3") << eurocode;
     }
 
     // Version 2 only where a part beyond the texts and the project is given.
@@ -136,6 +158,17 @@ private slots:
         design.losses = core::LossInputs{};
         design.losses->u = 470;
         QVERIFY(ui::designFileBytes(design).contains(R"("formatVerzija": 2,)"));
+    }
+
+    // A basis whose window would not have written the fields opens as "nije navedeno", with a warning.
+    void basisThatDoesNotGiveTheFields() {
+        const QByteArray bytes = exampleWith(R"("formatVerzija": 1,)", R"("formatVerzija": 2, "osnovaKabla": )"
+                                                                       R"({"vrsta": "IMS", "tip": "A", "k": 0.8},)");
+        const ui::DesignFileReading reading = ui::parseDesignFile(bytes);
+        QVERIFY2(reading.design, qPrintable(reading.error));
+        QVERIFY(std::holds_alternative<core::BasisNotGiven>(reading.design->cableBasis));
+        QCOMPARE(reading.warnings, QStringList{"Karakteristike kabla u projektu ne slede iz zapisane osnove kabla: "
+                                               "osnova kabla je \"nije navedeno\"."});
     }
 
     void roundTrip() {
@@ -261,6 +294,9 @@ private slots:
             << "Polje -gamma_c- mora imati vrednost najmanje 1 !";
         QTest::newRow("negative MEd") << exampleWithBending(kBendingMembers + R"(, "MEd": -1)")
                                       << "Podatak o nosivosti MEd ne moze biti negativan.";
+        QTest::newRow("unknown basis kind")
+            << exampleWith(R"("formatVerzija": 1,)", R"("formatVerzija": 2, "osnovaNapona": {"vrsta": "DIN"},)")
+            << "Osnova napona nije ispravno zapisana: nepoznata vrsta \"DIN\".";
         QTest::newRow("over 1 MiB") << exampleWith("Kablovi tipa A.", QByteArray(1 << 20, ' '))
                                     << "Datoteka je veca od 1 MiB.";
     }

@@ -70,6 +70,8 @@ private slots:
                                                << QStringList{kDimension} << "" << "124";
         QTest::newRow("empty b, cable types") << "txtB" << "" << "mnuDefinisiVrstaKablova"
                                              << QStringList{kDimension} << "" << "124";
+        QTest::newRow("empty b, strand tendons") << "txtB" << "" << "mnuDefinisiUzadEN" << QStringList{kDimension}
+                                                << "" << "124";
         QTest::newRow("empty b, cables") << "txtB" << "" << "mnuProracunKablovi" << QStringList{kDimension}
                                         << "" << "124";
         QTest::newRow("empty b, stress check") << "txtB" << "" << "mnuProracunKontrolaNapona"
