@@ -82,10 +82,13 @@ Section inputSection(const core::Design& design) {
         row(cells("d3=", Field::D3, "[cm]"), cells("Gko=", Field::Gk0, "[MPa]"), none),
     };
     t.columns = {kLabel, kValue, kUnit, kLabel, kValue, kUnit, kLabel, kValue, kUnit};
-    Section s{"1. Ulazni podaci", {std::move(t)}};
+    return {"1. Ulazni podaci", {std::move(t)}};
+}
+
+// Where m comes from: the losses it was worked out from, or typed.
+void addEfficiency(Section& s, const core::Design& design) {
     s.blocks.push_back(TextLine{std::string(kLossesTitle), true});
     for (std::string& line : efficiencyLines(design)) s.blocks.push_back(TextLine{std::move(line)});
-    return s;
 }
 
 // Where the allowable stresses and the cable come from. A basis is printed
@@ -324,6 +327,7 @@ CalculationDocument calculationDocument(const core::Design& design, DocumentHead
     doc.title = "Proracun prethodno napregnutog preseka";
     doc.sections.push_back(inputSection(design));
     addMaterials(doc.sections.back(), design, fields, d.v.section);
+    addEfficiency(doc.sections.back(), design);
     doc.sections.push_back(sectionPropertiesSection(d));
     doc.sections.push_back(forceBoundsSection(d));
     doc.sections.push_back(cablesSection(d));

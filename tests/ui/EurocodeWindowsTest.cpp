@@ -86,7 +86,8 @@ private slots:
         QCOMPARE(captions, (QStringList{"mnuDefinisiDopusteniNaponiUBetonu Dopusteni naponi u betonu",
                                         "mnuDefinisiVrstaKablova Vrsta kablova", "-",
                                         "mnuDefinisiBetonEN Beton prema SRPS EN 1992-1-1...",
-                                        "mnuDefinisiUzadEN Kablovi od uzadi prema EN 10138..."}));
+                                        "mnuDefinisiUzadEN Kablovi od uzadi prema EN 10138...",
+                                        "mnuDefinisiGubici Gubici sile i koeficijent m..."}));
     }
 
     void writes_data() {
