@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -73,6 +74,14 @@ TypedField* addTypedField(QWidget* parent, const char* name, NumberKind kind, in
     field->setGeometry(geometry);
     keepTextWhole(field);
     return field;
+}
+
+QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setFont(font);
+    box->setGeometry(geometry);
+    return box;
 }
 
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font) {

@@ -5,6 +5,7 @@
 
 #include "ui/TypedField.h"
 
+class QCheckBox;
 class QFont;
 class QGroupBox;
 class QLabel;
@@ -30,6 +31,9 @@ void makeShownOnly(QLineEdit* field);
 
 TypedField* addTypedField(QWidget* parent, const char* name, NumberKind kind, int typingLimit, QRect geometry,
                           const QFont& font);
+
+// A check box with its caption on the right; clicking the caption toggles it too.
+QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font);
 
 // No button of this program reacts to Enter by itself.
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font);

@@ -30,6 +30,7 @@
 #include "ui/frmPodaciOProjektu.h"
 #include "ui/frmPomoc.h"
 #include "ui/frmPoprecniPresek.h"
+#include "ui/frmUsvojeniKablovi.h"
 
 namespace ui {
 namespace {
@@ -236,6 +237,8 @@ void frmPocetniParametriProracuna::buildMenus() {
     addMenu("mnuProracun", "&Proracun",
             {{"mnuProracunPoprecniPresek", "Poprecni presek", &frmPocetniParametriProracuna::openPoprecniPresek},
              {"mnuProracunKablovi", "Kablovi", &frmPocetniParametriProracuna::openKablovi},
+             {"mnuProracunUsvojeniKablovi", "Usvojeni broj kablova...",
+              &frmPocetniParametriProracuna::openUsvojeniKablovi},
              {"mnuProracunKontrolaNapona", "Kontrola napona", &frmPocetniParametriProracuna::openKontrolaNapona},
              {"mnuProracunManjelovDijagram", "Magnel-ov dijagram",
               &frmPocetniParametriProracuna::openMagnelovDijagram}});
@@ -273,6 +276,12 @@ void frmPocetniParametriProracuna::openKablovi() {
     if (!core::mayOpenKablovi(fields_)) return;
     frmKablovi window(fields_, this);
     window.exec();
+}
+
+void frmPocetniParametriProracuna::openUsvojeniKablovi() {
+    if (!core::mayOpenKablovi(fields_)) return;
+    frmUsvojeniKablovi window(fields_, adoptedCables_, this);
+    if (window.exec() == QDialog::Accepted) adoptedCables_ = window.adopted();
 }
 
 void frmPocetniParametriProracuna::openKontrolaNapona() {

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 #include "ui/DesignFile.h"
 #include "ui/WindowFields.h"
 
@@ -25,6 +27,10 @@ public:
     // Project, element, engineer and note of the design, for the document's header.
     const ProjectData& projectData() const { return project_; }
 
+    // The engineer's adopted number of cables; none for the smallest admissible one.
+    std::optional<int> adoptedCables() const { return adoptedCables_; }
+    void setAdoptedCables(std::optional<int> count) { adoptedCables_ = count; }
+
     // Replaces the design with the one in the file, or warns and changes nothing.
     bool openDesignFile(const QString& path);
 
@@ -32,6 +38,7 @@ public:
     void openVrstaKablova();
     void openPoprecniPresek();
     void openKablovi();
+    void openUsvojeniKablovi();
     void openKontrolaNapona();
     void openMagnelovDijagram();
     void openPomoc();
@@ -64,6 +71,7 @@ private:
 
     WindowFields fields_;
     ProjectData project_;
+    std::optional<int> adoptedCables_;
     QString path_;         // the design's file, empty for a design without one
     Design savedDesign_;   // the design as its file holds it
     bool leaving_ = false; // the changes were already asked about on the way out
