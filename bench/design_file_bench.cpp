@@ -46,9 +46,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString path = dir.filePath("nosac.prednap");
-    ui::Design design = ui::startupDesign();
+    core::Design design = core::startupDesign();
     design.project = {"Most preko Save", "Glavni nosac, presek u sredini raspona", "M. Petrovic",
-                      QString("Napomena.\n").repeated(100)};
+                      QString("Napomena.\n").repeated(100).toStdString()};
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(ui::designFileBytes(design)) < 0) return 1;
     file.close();

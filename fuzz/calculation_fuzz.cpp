@@ -65,7 +65,7 @@ void checkForceRule(FuzzInput& in) {
 
     const core::EdgeStresses s = core::computeEdgeStresses(v, N);
     const core::AllowableStresses& g = v.allowable;
-    const core::WorkingSection& w = bounds.working;
+    const core::SectionInMetres& w = bounds.working;
     // The stresses at play: each edge stress is a prestress part less a moment part.
     const double prestress = std::fabs(N / bounds.section.A * 1e4 * 1e-3) *
                              (2 + v.cable.ek / (w.kb1 * 1e2) + v.cable.ek / (w.kb2 * 1e2));

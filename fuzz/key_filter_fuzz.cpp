@@ -5,7 +5,7 @@
 #include <string>
 
 #include "FuzzInput.h"
-#include "core/basKontrola.h"
+#include "core/Typing.h"
 
 namespace {
 

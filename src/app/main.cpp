@@ -5,15 +5,17 @@
 #include <cstdio>
 
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "ui/PdfExport.h"
 #include "ui/frmPocetniParametriProracuna.h"
 
 int main(int argc, char* argv[]) {
-    const bool headlessPdf = ui::asksForPdf(argc, argv);
-    if (headlessPdf) ui::prepareHeadlessRun();
+    // Without a display the program still answers, on Qt's offscreen platform.
+    const bool display = app::hasDisplay(argc, argv);
+    if (!display || ui::asksForPdf(argc, argv) || app::asksForTextOnly(argc, argv)) ui::prepareHeadlessRun();
     QApplication app(argc, argv);
     QApplication::setApplicationName("prednaprezanje");
-    QApplication::setApplicationVersion("1.0.0");
+    QApplication::setApplicationVersion(PREDNAPREZANJE_VERSION);
     app::setUpApplication();
 
     QCommandLineParser parser;
@@ -23,13 +25,15 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption pdf = ui::pdfOption();
     parser.addOption(pdf);
     parser.addPositionalArgument("FILE", "Projekat (*.prednap) koji se otvara pri pokretanju", "[FILE]");
-    parser.process(app);
+    if (!parser.parse(QApplication::arguments())) return app::refuseArguments(parser.errorText());
+    parser.process(app);  // --help, --help-all and --version
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         fputs(qPrintable("Navedite najvise jednu datoteku.\n\n" + parser.helpText()), stderr);
         return 1;
     }
     if (parser.isSet(pdf)) return ui::exportPdf(parser.value(pdf), files.value(0));
+    if (!display) return app::refuseWithoutDisplay();
 
     ui::frmPocetniParametriProracuna window;
     window.move(window.screen()->availableGeometry().center() - window.rect().center());

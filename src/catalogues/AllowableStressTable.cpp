@@ -5,9 +5,9 @@
 namespace catalogues {
 namespace {
 
-using R = StressRow;
+using R = StressTableRow;
 
-const std::array<StressRowData, kStressRowCount> kRows = {{
+const std::array<StressTableRowData, kStressTableRowCount> kRows = {{
     {R::Pritisak111, "Pritisak111", "1.11. Za sve konstrukcije osim iz tacke 1.12.",
      {"13.0", "14.5", "16.0", "17.2", "18.5", "19.5", "20.5"}},
     {R::Pritisak112, "Pritisak112", "1.12. Za pretezno dinamicki opterecene konstrukcije",
@@ -26,12 +26,12 @@ const std::array<StressRowData, kStressRowCount> kRows = {{
      {"2.5", "2.75", "3", "3.25", "3.5", "3.75", "4.0"}},
 }};
 
-std::string cell(StressRow row, int classIndex) {
-    return std::string(stressRow(row).cells[static_cast<size_t>(classIndex)]);
+std::string cell(StressTableRow row, int classIndex) {
+    return std::string(stressTableRow(row).cells[static_cast<size_t>(classIndex)]);
 }
 
 // The first class from MB30 up whose cell in the row equals the value, or -1.
-int firstClassHolding(StressRow row, double value) {
+int firstClassHolding(StressTableRow row, double value) {
     for (int c = 0; c < kConcreteClassCount; ++c) {
         if (core::numericValue(cell(row, c)) == value) return c;
     }
@@ -40,13 +40,13 @@ int firstClassHolding(StressRow row, double value) {
 
 }  // namespace
 
-const std::array<StressRowData, kStressRowCount>& stressRows() { return kRows; }
+const std::array<StressTableRowData, kStressTableRowCount>& stressTableRows() { return kRows; }
 
-const StressRowData& stressRow(StressRow row) { return kRows[static_cast<size_t>(row)]; }
+const StressTableRowData& stressTableRow(StressTableRow row) { return kRows[static_cast<size_t>(row)]; }
 
-std::string cellName(StressRow row, int classIndex) {
+std::string cellName(StressTableRow row, int classIndex) {
     return "txtMB" + std::to_string(kConcreteClasses[static_cast<size_t>(classIndex)]) +
-           std::string(stressRow(row).suffix);
+           std::string(stressTableRow(row).suffix);
 }
 
 void writeChosenStresses(const StressChoice& choice, core::MainFields& main) {
@@ -61,7 +61,7 @@ StressChoice choiceMatching(StressChoice current, const core::MainFields& main) 
     const double Gbdbes = core::numericValue(main.text(core::Field::Gbdbes));
     const double Gbzbes = core::numericValue(main.text(core::Field::Gbzbes));
     const struct {
-        StressRow row;
+        StressTableRow row;
         double value;
     } searches[] = {
         {R::Pritisak111, Gbdbes}, {R::Pritisak112, Gbdbes}, {R::Zatezanje211, Gbzbes}, {R::Zatezanje212, Gbzbes}};
@@ -78,13 +78,12 @@ StressChoice choiceMatching(StressChoice current, const core::MainFields& main) 
     return current;
 }
 
-bool KontrolaProizvoljnogNapona(FormFields& f) {
-    const double a = core::numericValue(f.text("txtGbd0Proizvoljno"));
-    const double b = core::numericValue(f.text("txtGbdBesProizvoljno"));
-    if (a != 0 && b != 0) return true;
-    f.warn("Dopusteni naponi pritiska nemogu imati vrednost nula !");
-    f.focusAndSelect(a == 0 ? "txtGbd0Proizvoljno" : "txtGbdBesProizvoljno");
-    return false;
+std::optional<Refusal> KontrolaProizvoljnogNapona(std::string_view Gbd0, std::string_view Gbdbes) {
+    const double a = core::numericValue(Gbd0);
+    const double b = core::numericValue(Gbdbes);
+    if (a != 0 && b != 0) return std::nullopt;
+    return Refusal{"Dopusteni naponi pritiska nemogu imati vrednost nula !",
+                   a == 0 ? core::Field::Gbd0 : core::Field::Gbdbes};
 }
 
 }  // namespace catalogues

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "catalogues/FormFields.h"
+#include "catalogues/Refusal.h"
 #include "core/DesignInput.h"
 
 // The code table of allowable concrete stresses (MPa) by concrete class, and
@@ -15,7 +16,7 @@ namespace catalogues {
 inline constexpr int kConcreteClassCount = 7;
 inline constexpr std::array<int, kConcreteClassCount> kConcreteClasses = {30, 35, 40, 45, 50, 55, 60};
 
-enum class StressRow {
+enum class StressTableRow {
     Pritisak111,           // service edge compression
     Pritisak112,           // service edge compression, mainly dynamic loads
     Pritisak113,           // edge compression at transfer
@@ -26,26 +27,26 @@ enum class StressRow {
     Zatezanje22,           // edge tension at transfer
 };
 
-inline constexpr int kStressRowCount = 8;
+inline constexpr int kStressTableRowCount = 8;
 
-struct StressRowData {
-    StressRow row;
+struct StressTableRowData {
+    StressTableRow row;
     std::string_view suffix;   // of the cell names: txtMB45Pritisak112
     std::string_view caption;  // the row caption shown left of the cells
     std::array<std::string_view, kConcreteClassCount> cells;  // MB30 .. MB60
 };
 
-const std::array<StressRowData, kStressRowCount>& stressRows();
-const StressRowData& stressRow(StressRow row);
+const std::array<StressTableRowData, kStressTableRowCount>& stressTableRows();
+const StressTableRowData& stressTableRow(StressTableRow row);
 
 // "txtMB" + class number + row suffix.
-std::string cellName(StressRow row, int classIndex);
+std::string cellName(StressTableRow row, int classIndex);
 
 // The three independent choices of the table window.
 struct StressChoice {
     int classIndex = 0;  // 0 = MB30 .. 6 = MB60
-    StressRow serviceCompression = StressRow::Pritisak111;  // 1.11 or 1.12
-    StressRow serviceTension = StressRow::Zatezanje211;     // 2.11 or 2.12
+    StressTableRow serviceCompression = StressTableRow::Pritisak111;  // 1.11 or 1.12
+    StressTableRow serviceTension = StressTableRow::Zatezanje211;     // 2.11 or 2.12
 };
 
 // Copies the chosen cells' texts unchanged: the service value of each kind,
@@ -58,7 +59,8 @@ void writeChosenStresses(const StressChoice& choice, core::MainFields& main);
 // one, and a search without a hit changes nothing.
 StressChoice choiceMatching(StressChoice current, const core::MainFields& main);
 
-// The custom compression stresses must not be zero; the tension ones may.
-bool KontrolaProizvoljnogNapona(FormFields& f);
+// Nothing when the custom stresses are usable: the compression ones must not
+// be zero, the tension ones may.
+std::optional<Refusal> KontrolaProizvoljnogNapona(std::string_view Gbd0, std::string_view Gbdbes);
 
 }  // namespace catalogues

@@ -63,8 +63,7 @@ AdoptedCable basProracunKarakteristikaUsvojenogKabla(const CableType& type, doub
 }
 
 AdoptedCableTexts adoptedCableTexts(const AdoptedCable& cable) {
-    return {core::numberToText(cable.Fk), core::roundedText(cable.G02, 1),
-            core::numberToText(cable.Gk0)};
+    return {core::numberToText(cable.Fk), core::roundedText(cable.G02, 1), core::numberToText(cable.Gk0)};
 }
 
 double recommendedEccentricity(const core::SectionDimensions& s) {
@@ -72,24 +71,19 @@ double recommendedEccentricity(const core::SectionDimensions& s) {
     return (s.d2 + s.b) / 10;
 }
 
-bool eccentricityAccepted(double ek, const core::SectionDimensions& s) { return ek <= core::centroidHeight(s); }
-
-bool KontrolaKoeficijentaZaG02(FormFields& f) {
-    const double k = core::numericValue(f.text("txtKoeficijentZaG02"));
-    if (k > kMaxCoefficientG02 || k < kMinCoefficientG02) {
-        f.warn("Mozete uneti decimalni broj u navedenim granicama !");
-        return false;
+std::optional<std::string_view> KontrolaKoeficijentaZaG02(std::string_view k) {
+    const double value = core::numericValue(k);
+    if (value > kMaxCoefficientG02 || value < kMinCoefficientG02) {
+        return "Mozete uneti decimalni broj u navedenim granicama !";
     }
-    return true;
+    return std::nullopt;
 }
 
-bool KontrolaProizvoljnogKabla(FormFields& f) {
-    const double a = core::numericValue(f.text("txtFkProizvoljno"));
-    const double g = core::numericValue(f.text("txtGk0Proizvoljno"));
-    if (a != 0 && g != 0) return true;
-    f.warn("Karakteristike kabla nemogu imati vrednost nula !");
-    f.focusAndSelect(a == 0 ? "txtFkProizvoljno" : "txtGk0Proizvoljno");
-    return false;
+std::optional<Refusal> KontrolaProizvoljnogKabla(std::string_view Fk, std::string_view Gk0) {
+    const double a = core::numericValue(Fk);
+    const double g = core::numericValue(Gk0);
+    if (a != 0 && g != 0) return std::nullopt;
+    return Refusal{"Karakteristike kabla nemogu imati vrednost nula !", a == 0 ? core::Field::Fk : core::Field::Gk0};
 }
 
 }  // namespace catalogues

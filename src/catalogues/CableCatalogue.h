@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalogues/FormFields.h"
+#include "catalogues/Refusal.h"
 #include "core/DesignInput.h"
 
 // The cable types of the IMS prestressing system and the tensile strength of
@@ -63,9 +63,6 @@ AdoptedCableTexts adoptedCableTexts(const AdoptedCable& cable);
 // of a section without a bottom flange (cm).
 double recommendedEccentricity(const core::SectionDimensions& s);
 
-// The cables may not lie below the bottom edge: ek up to Yb1 passes.
-bool eccentricityAccepted(double ek, const core::SectionDimensions& s);
-
 // Text of the message box shown on a click of the "ek=" labels (CR LF lines).
 inline constexpr std::string_view kEccentricityAdviceTitle = "Preporuke za ekscentricitet kablova";
 inline constexpr std::string_view kEccentricityAdvice =
@@ -75,10 +72,10 @@ inline constexpr std::string_view kEccentricityAdvice =
 
 inline constexpr std::string_view kEccentricityRefused = "Ekscentricitet kablova ne moze imati vecu vrednost od Yb1 !";
 
-// k of txtKoeficijentZaG02 within its bounds.
-bool KontrolaKoeficijentaZaG02(FormFields& f);
+// Nothing when the coefficient k of G02 lies within its bounds, otherwise the warning.
+std::optional<std::string_view> KontrolaKoeficijentaZaG02(std::string_view k);
 
-// The custom Fk and Gk0 must not be zero; the custom ek may.
-bool KontrolaProizvoljnogKabla(FormFields& f);
+// Nothing when the custom cable is usable: Fk and Gk0 must not be zero, ek may.
+std::optional<Refusal> KontrolaProizvoljnogKabla(std::string_view Fk, std::string_view Gk0);
 
 }  // namespace catalogues

@@ -17,12 +17,12 @@ bool givesTexts(const core::MbTableBasis& basis, const StressFieldTexts& texts) 
     const auto found = std::find(kConcreteClasses.begin(), kConcreteClasses.end(), basis.mb);
     if (found == kConcreteClasses.end()) return false;
     const auto c = static_cast<std::size_t>(found - kConcreteClasses.begin());
-    auto cell = [&](StressRow row) { return std::string(stressRow(row).cells[c]); };
+    auto cell = [&](StressTableRow row) { return std::string(stressTableRow(row).cells[c]); };
     const bool r111 = basis.compression == core::ServiceCompressionRow::Row111;
     const bool r211 = basis.tension == core::ServiceTensionRow::Row211;
-    const StressFieldTexts table{cell(StressRow::Pritisak113), cell(StressRow::Zatezanje22),
-                                 cell(r111 ? StressRow::Pritisak111 : StressRow::Pritisak112),
-                                 cell(r211 ? StressRow::Zatezanje211 : StressRow::Zatezanje212)};
+    const StressFieldTexts table{cell(StressTableRow::Pritisak113), cell(StressTableRow::Zatezanje22),
+                                 cell(r111 ? StressTableRow::Pritisak111 : StressTableRow::Pritisak112),
+                                 cell(r211 ? StressTableRow::Zatezanje211 : StressTableRow::Zatezanje212)};
     return table == texts;
 }
 

@@ -1,5 +1,7 @@
 #include "core/DesignInput.h"
 
+#include <iterator>
+
 #include "core/NumberText.h"
 
 namespace core {
@@ -10,7 +12,7 @@ struct FieldInfo {
     std::string_view startupText;
 };
 
-constexpr FieldInfo kFields[kFieldCount] = {
+constexpr FieldInfo kFields[] = {
     {"txtB1", "40"},
     {"txtB2", "40"},
     {"txtD3", "15"},
@@ -29,12 +31,14 @@ constexpr FieldInfo kFields[kFieldCount] = {
     {"txtFk", "4.618"},
     {"txtGk0", "1054"},
 };
+static_assert(std::size(kFields) == kFieldCount, "a row for every field");
 
-constexpr Field kStartupOrder[kFieldCount] = {
+constexpr Field kStartupOrder[] = {
     Field::B1, Field::B2, Field::D3, Field::D1, Field::D2, Field::B,
     Field::Mg, Field::Mp, Field::Ms, Field::M, Field::Ek,
     Field::Gbd0, Field::Gbdbes, Field::Gbz0, Field::Gbzbes, Field::Fk, Field::Gk0,
 };
+static_assert(std::size(kStartupOrder) == kFieldCount, "every field in the start-up order");
 
 }  // namespace
 
@@ -44,8 +48,17 @@ std::string_view startupText(Field field) { return kFields[static_cast<int>(fiel
 
 const Field* startupOrder() { return kStartupOrder; }
 
-StoredFields::StoredFields() {
-    for (int i = 0; i < kFieldCount; ++i) texts_[static_cast<std::size_t>(i)] = startupText(static_cast<Field>(i));
+Design designOf(const MainFields& fields, Design rest) {
+    for (int i = 0; i < kFieldCount; ++i) {
+        const auto field = static_cast<Field>(i);
+        rest.text(field) = fields.text(field);
+    }
+    return rest;
+}
+
+void show(const Design& design, MainFields& fields) {
+    const Field* order = startupOrder();
+    for (int i = 0; i < kFieldCount; ++i) fields.setText(order[i], design.text(order[i]));
 }
 
 DesignValues readDesignValues(const MainFields& fields) {

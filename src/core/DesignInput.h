@@ -1,28 +1,17 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
-// The seventeen inputs of one design. They live only as the texts of the main
-// window's fields; MainFields is the way the checks and the calculation
-// windows reach them, so the same code runs against the real window and
-// against a fake in the tests.
+#include "core/Design.h"
+
+// The seventeen inputs of one design as fields: MainFields is the way the
+// checks and the calculation windows reach them, so the same code runs
+// against the main window, where the user edits them, and against stored
+// texts without a window.
 
 namespace core {
-
-enum class Field {
-    B1, B2, D3, D1, D2, B,       // section dimensions, cm
-    Mg, Mp, Ms,                  // bending moments, kNm
-    M,                           // prestress efficiency coefficient
-    Ek,                          // cable eccentricity below the centroid, cm
-    Gbd0, Gbz0, Gbdbes, Gbzbes,  // allowable concrete stresses, MPa (magnitudes)
-    Fk,                          // steel area of one cable, cm2
-    Gk0,                         // initial stress in the cable steel, MPa
-};
-
-inline constexpr int kFieldCount = 17;
 
 // The objectName of the main-window field that holds the value.
 std::string_view objectName(Field field);
@@ -44,19 +33,28 @@ public:
     virtual void warn(const std::string& message) = 0;
 };
 
-// The seventeen texts without a window, from the start-up texts on. Focus and
-// selection have nowhere to go; a warning is dropped unless a subclass keeps it.
+// The design whose texts the fields show now; every other part as `rest` has it.
+Design designOf(const MainFields& fields, Design rest);
+
+// Puts the design's texts into the fields, in the order the main window fills them at start-up.
+void show(const Design& design, MainFields& fields);
+
+// The fields of a design without a window, the start-up design unless
+// another is given. Focus and selection have nowhere to go; a warning is
+// dropped unless a subclass keeps it.
 class StoredFields : public MainFields {
 public:
-    StoredFields();
-    std::string text(Field field) const override { return texts_[static_cast<std::size_t>(field)]; }
-    void setText(Field field, const std::string& text) override { texts_[static_cast<std::size_t>(field)] = text; }
+    explicit StoredFields(Design design = startupDesign()) : design_(std::move(design)) {}
+    std::string text(Field field) const override { return design_.text(field); }
+    void setText(Field field, const std::string& text) override { design_.text(field) = text; }
     void focus(Field) override {}
     void select(Field) override {}
     void warn(const std::string&) override {}
 
+    const Design& design() const { return design_; }
+
 private:
-    std::array<std::string, kFieldCount> texts_;
+    Design design_;
 };
 
 struct SectionDimensions {

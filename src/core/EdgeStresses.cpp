@@ -10,10 +10,9 @@ namespace core {
 
 namespace {
 
-EdgeStresses edgeStresses(const DesignValues& v, const SectionProperties& p, const WorkingSection& w, double Nk0,
+EdgeStresses edgeStresses(const DesignValues& v, const SectionProperties& p, const SectionInMetres& w, double Nk0,
                           MeanStress mean) {
-    const double Mmin = v.Mg;
-    const double Mmax = v.Ms + (v.Mg + v.Mp);
+    const auto [Mmin, Mmax] = moments(v);
     const double ek = v.cable.ek;
     // factor x N/A in kN/m2, grouped as the hand calculation groups it.
     auto axial = [&](double factor, double N) {
@@ -37,7 +36,7 @@ EdgeStresses edgeStresses(const DesignValues& v, const SectionProperties& p, con
 
 EdgeStresses computeEdgeStresses(const DesignValues& v, double Nk0, MeanStress mean) {
     const SectionProperties p = computeSectionProperties(v.section);
-    return edgeStresses(v, p, workingSection(p, v.cable.ek), Nk0, mean);
+    return edgeStresses(v, p, sectionInMetres(p, v.cable.ek), Nk0, mean);
 }
 
 bool edgeStressesExceeded(const EdgeStresses& s, const AllowableStresses& g) {
@@ -53,14 +52,19 @@ std::array<bool, 4> exceededEdges(const EdgeStresses& s, const AllowableStresses
             isAbove(s.Gb2_bes, g.Gbdbes)};
 }
 
+bool allowableStressesExceeded(const DesignValues& v, const ForceBounds& bounds) {
+    if (!isDefinedLimit(bounds.minNko)) return true;
+    const EdgeStresses s = edgeStresses(v, bounds.section, bounds.working, bounds.minNko, MeanStress::TimesTenToFour);
+    return edgeStressesExceeded(s, v.allowable);
+}
+
 StartingStressCheck startingStressCheck(const DesignValues& v) {
     StartingStressCheck c;
     c.bounds = computeForceBounds(v);
     const ForceBounds& bounds = c.bounds;
     c.forceText = startingForceText(bounds);
     c.stresses = edgeStresses(v, bounds.section, bounds.working, bounds.minNko, MeanStress::TimesTenToFour);
-    // As allowableStressesExceeded, from the stresses at minNko just computed.
-    c.exceeded = !isDefinedLimit(bounds.minNko) || edgeStressesExceeded(c.stresses, v.allowable);
+    c.exceeded = allowableStressesExceeded(v, bounds);
     return c;
 }
 

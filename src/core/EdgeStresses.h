@@ -36,6 +36,10 @@ bool edgeStressesExceeded(const EdgeStresses& s, const AllowableStresses& allowa
 // The same verdict for each stress: Gb1_0, Gb2_0, Gb1_bes, Gb2_bes.
 std::array<bool, 4> exceededEdges(const EdgeStresses& s, const AllowableStresses& allowable);
 
+// True when the edge stresses at minNko exceed the allowable ones, and when
+// minNko itself is undefined.
+bool allowableStressesExceeded(const DesignValues& v, const ForceBounds& bounds);
+
 struct StartingStressCheck {
     ForceBounds bounds;
     std::string forceText;  // Round(minNko, 2) + 0.01

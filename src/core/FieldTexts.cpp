@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "core/NumberText.h"
 
@@ -15,7 +16,7 @@ struct FieldRule {
 };
 
 // In the order of Field.
-constexpr FieldRule kRules[kFieldCount] = {
+constexpr FieldRule kRules[] = {
     {"b1", {NumberKind::Whole, 3}, true},      {"b2", {NumberKind::Whole, 3}, true},
     {"d3", {NumberKind::Whole, 3}, true},      {"d1", {NumberKind::Whole, 3}, true},
     {"d2", {NumberKind::Whole, 3}, true},      {"b", {NumberKind::Whole, 3}, true},
@@ -26,6 +27,7 @@ constexpr FieldRule kRules[kFieldCount] = {
     {"Gbzbes", {NumberKind::Decimal, 5}, false}, {"Fk", {NumberKind::Decimal, 6}, false},
     {"Gk0", {NumberKind::Decimal, 5}, false},
 };
+static_assert(std::size(kRules) == kFieldCount, "a rule for every field");
 
 const FieldRule& rule(Field field) { return kRules[static_cast<int>(field)]; }
 

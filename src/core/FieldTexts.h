@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "core/DesignInput.h"
-#include "core/basKontrola.h"
+#include "core/Typing.h"
 
 // What text each design field can hold: what typing admits there, or a number
 // in the form the program itself writes into it. A design file is read only

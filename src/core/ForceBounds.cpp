@@ -3,14 +3,13 @@
 #include <cmath>
 #include <limits>
 
-#include "core/EdgeStresses.h"
 #include "core/NumberText.h"
 #include "core/Tolerance.h"
 
 namespace core {
 
-WorkingSection workingSection(const SectionProperties& p, double ek) {
-    WorkingSection w;
+SectionInMetres sectionInMetres(const SectionProperties& p, double ek) {
+    SectionInMetres w;
     w.Wb1 = (p.Ib * 1e-8) / (p.yb1 * 1e-2);
     w.Wb2 = (p.Ib * 1e-8) / (p.yb2 * 1e-2);
     w.kb1 = w.Wb2 / (p.A * 1e-4);
@@ -18,6 +17,8 @@ WorkingSection workingSection(const SectionProperties& p, double ek) {
     w.e = 1e-2 * ek;
     return w;
 }
+
+Moments moments(const DesignValues& v) { return {v.Mg, v.Ms + (v.Mg + v.Mp)}; }
 
 bool isDefinedLimit(double N) { return std::isfinite(N); }
 
@@ -46,12 +47,13 @@ bool breaks(LimitKind kind, double N, double Nk0) {
 ForceBounds computeForceBounds(const DesignValues& v) {
     ForceBounds f;
     f.section = computeSectionProperties(v.section);
-    f.working = workingSection(f.section, v.cable.ek);
-    const WorkingSection& w = f.working;
+    f.working = sectionInMetres(f.section, v.cable.ek);
+    const SectionInMetres& w = f.working;
     const AllowableStresses& g = v.allowable;
 
-    f.Mmin = v.Mg;
-    f.Mmax = v.Ms + (v.Mg + v.Mp);
+    const Moments M = moments(v);
+    f.Mmin = M.Mmin;
+    f.Mmax = M.Mmax;
     // The eccentricity terms and the moment-and-stress terms of the four conditions.
     const double bottom = w.e + w.kb2, top = w.e - w.kb1;
     const double r1 = f.Mmin + (w.Wb1 * g.Gbd0) * 1e3;
@@ -59,6 +61,7 @@ ForceBounds computeForceBounds(const DesignValues& v) {
     const double r3 = f.Mmax - (w.Wb1 * g.Gbzbes) * 1e3;
     const double r4 = f.Mmax - (w.Wb2 * g.Gbdbes) * 1e3;
 
+    f.momentTerms = {r1, r2, r3, r4};
     f.q1 = bottom / r1;
     f.q2 = top / r2;
     f.q3 = v.m * (bottom / r3);
@@ -94,11 +97,6 @@ Nk0Check checkAdmissibleNk0(const ForceBounds& b, double Nk0) {
 
 bool hasAdmissibleForce(const ForceBounds& b) {
     return b.maxNko > 0 && checkAdmissibleNk0(b, b.minNko) == Nk0Check::Admissible;
-}
-
-bool allowableStressesExceeded(const DesignValues& v, const ForceBounds& bounds) {
-    if (!isDefinedLimit(bounds.minNko)) return true;
-    return edgeStressesExceeded(computeEdgeStresses(v, bounds.minNko), v.allowable);
 }
 
 std::string startingForceText(const ForceBounds& bounds) {

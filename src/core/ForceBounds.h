@@ -11,8 +11,9 @@
 
 namespace core {
 
-// Section moduli and kern distances in metres, as the conditions use them.
-struct WorkingSection {
+// Section moduli and kern distances in metres, as the conditions use them;
+// SectionProperties holds the same symbols in cm units (Wb1 in cm3 there).
+struct SectionInMetres {
     double Wb1 = 0;  // m3
     double Wb2 = 0;  // m3
     double kb1 = 0;  // m, used with the top-edge conditions 2 and 4
@@ -20,7 +21,15 @@ struct WorkingSection {
     double e = 0;    // cable eccentricity, m
 };
 
-WorkingSection workingSection(const SectionProperties& p, double ek);
+SectionInMetres sectionInMetres(const SectionProperties& p, double ek);
+
+// The least moment, at transfer, and the greatest, in service; kNm.
+struct Moments {
+    double Mmin = 0;  // Mg
+    double Mmax = 0;  // Mg + Mp + Ms
+};
+
+Moments moments(const DesignValues& v);
 
 // What one condition says of the force. Each condition is linear in Nk0,
 // k x Nk0 <= r, so the sign of k (its eccentricity term) decides whether its
@@ -35,10 +44,13 @@ enum class LimitKind {
 
 struct ForceBounds {
     SectionProperties section;  // the section the conditions were worked out for
-    WorkingSection working;
+    SectionInMetres working;
     double Mmin = 0;  // kNm, Mg
     double Mmax = 0;  // kNm, Mg + Mp + Ms
     double q1 = 0, q2 = 0, q3 = 0, q4 = 0;  // 1/kN
+    // kNm, the moment-and-stress terms q1 to q4 divide by: minM + Wb1 Gbd0 x 10^3,
+    // minM + Wb2 Gbz0 x 10^3, maxM - Wb1 Gbzbes x 10^3, maxM - Wb2 Gbdbes x 10^3
+    std::array<double, 4> momentTerms{};
     double N1 = 0, N2 = 0, N3 = 0, N4 = 0;  // kN, 1/q; upper limits for 1 and 2, lower for 3 and 4,
                                             // unless kinds says otherwise
     std::array<LimitKind, 4> kinds{};       // conditions 1 to 4
@@ -63,10 +75,6 @@ Nk0Check checkAdmissibleNk0(const ForceBounds& bounds, double Nk0);
 
 // True when some positive force satisfies all four conditions.
 bool hasAdmissibleForce(const ForceBounds& bounds);
-
-// True when the edge stresses at minNko exceed the allowable ones, and when
-// minNko itself is undefined.
-bool allowableStressesExceeded(const DesignValues& v, const ForceBounds& bounds);
 
 // The force a window proposes: Round(minNko, 2) + 0.01, as text.
 std::string startingForceText(const ForceBounds& bounds);

@@ -149,6 +149,14 @@ double Round(double x, int n) {
 
 std::string roundedText(double x, int n) { return numberToText(Round(x, n)); }
 
+std::string significantText(double x) {
+    if (!std::isfinite(x) || x == 0) return numberToText(x);
+    const int places = 5 - static_cast<int>(std::floor(std::log10(std::fabs(x))));
+    return roundedText(x, std::max(places, 0));
+}
+
+std::string displayText(double value) { return roundedText(value, 1); }
+
 double RoundDown(double x, int n) {
     if (!std::isfinite(x)) return x;
     const double scale = std::pow(10.0, n);

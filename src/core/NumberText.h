@@ -31,6 +31,13 @@ double Round(double x, int n);
 // The text of Round(x, n): "2477.04", "0.000331890225".
 std::string roundedText(double x, int n);
 
+// x to six significant digits, the shortest text of that value: a working
+// value to follow the arithmetic by hand ("0.394425", "0.0203784").
+std::string significantText(double x);
+
+// A section property as the cross-section window shows it: one decimal, halves to even.
+std::string displayText(double value);
+
 // The largest whole multiple of 10^-n not above x, a value within the
 // program's tolerance of a multiple counting as that multiple, so that
 // 0.6 x 40 = 23.999999999999996 stays 24: RoundDown(17.6289, 2) = 17.62.

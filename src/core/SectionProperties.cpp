@@ -1,7 +1,5 @@
 #include "core/SectionProperties.h"
 
-#include "core/NumberText.h"
-
 #include <cmath>
 
 namespace core {
@@ -42,6 +40,6 @@ SectionProperties computeSectionProperties(const SectionDimensions& s) {
     return p;
 }
 
-std::string displayText(double value) { return roundedText(value, 1); }
+bool eccentricityExceedsYb1(double ek, const SectionDimensions& s) { return ek > centroidHeight(s); }
 
 }  // namespace core

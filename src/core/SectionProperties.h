@@ -23,7 +23,7 @@ SectionProperties computeSectionProperties(const SectionDimensions& s);
 // Height of the centroid above the bottom edge, cm.
 double centroidHeight(const SectionDimensions& s);
 
-// A property as the cross-section window shows it: one decimal, halves to even.
-std::string displayText(double value);
+// The cables may not lie below the bottom edge: ek (cm) up to yb1 passes.
+bool eccentricityExceedsYb1(double ek, const SectionDimensions& s);
 
 }  // namespace core

@@ -1,5 +1,6 @@
 #include "core/basKontrola.h"
 
+#include "core/EdgeStresses.h"
 #include "core/ForceBounds.h"
 #include "core/NumberText.h"
 #include "core/SectionProperties.h"
@@ -19,13 +20,6 @@ constexpr const char* kExceededMessage = "Dopusteni naponi su prekoraceni !";
 
 constexpr const char* kStartupM = "0.8";
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-KeyFilterResult acceptIf(bool accepted, char typed) {
-    if (accepted) return {typed, false};
-    return {std::nullopt, true};
-}
-
 bool empty(const MainFields& f, Field field) { return f.text(field).empty(); }
 
 double value(const MainFields& f, Field field) { return numericValue(f.text(field)); }
@@ -37,33 +31,6 @@ void restore(MainFields& f, Field field) {
 }
 
 }  // namespace
-
-KeyFilterResult FiltarCelogBroja(char typed) { return acceptIf(isDigit(typed) || typed == kBackspace, typed); }
-
-KeyFilterResult FiltarDecimalnogBroja(char typed, std::string_view currentText) {
-    const bool pointAllowed = currentText.find('.') == std::string_view::npos;
-    if (typed == '.' || typed == ',') return acceptIf(pointAllowed, '.');
-    return acceptIf(isDigit(typed) || typed == kBackspace, typed);
-}
-
-std::optional<std::string> typedCharacters(NumberKind kind, int typingLimit, std::string_view around,
-                                           std::string_view typed) {
-    if (typingLimit > 0 && around.size() + typed.size() > static_cast<std::size_t>(typingLimit)) return std::nullopt;
-    std::string field(around);
-    std::string characters;
-    for (char c : typed) {
-        if (c == kBackspace) return std::nullopt;
-        const KeyFilterResult r = kind == NumberKind::Whole ? FiltarCelogBroja(c) : FiltarDecimalnogBroja(c, field);
-        if (!r.accepted) return std::nullopt;
-        field += *r.accepted;
-        characters += *r.accepted;
-    }
-    return characters;
-}
-
-std::optional<std::string> textAsTyped(NumberKind kind, int typingLimit, std::string_view text) {
-    return typedCharacters(kind, typingLimit, {}, text);
-}
 
 bool KontrolaDimenzija(MainFields& f) {
     bool result = true;
@@ -111,7 +78,7 @@ bool KontrolaPopunjenosti(MainFields& f) {
 bool KontrolaPopunjenostiIEkscentriciteta(MainFields& f) {
     bool result = KontrolaPopunjenosti(f);
     const SectionDimensions s = readDesignValues(f).section;
-    if (centroidHeight(s) < value(f, Field::Ek)) {
+    if (eccentricityExceedsYb1(value(f, Field::Ek), s)) {
         f.warn(kEccentricityMessage);
         result = false;
     }

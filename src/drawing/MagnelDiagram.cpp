@@ -49,7 +49,7 @@ Geometry geometryOf(const core::DesignValues& v) {
     Geometry g;
     g.p = core::computeSectionProperties(v.section);
     g.f = core::computeForceBounds(v);
-    const core::WorkingSection w = core::workingSection(g.p, v.cable.ek);
+    const core::SectionInMetres w = core::sectionInMetres(g.p, v.cable.ek);
     g.kb1cm = w.kb1 * 1e2;
     g.kb2cm = w.kb2 * 1e2;
     const core::SectionDimensions& s = v.section;

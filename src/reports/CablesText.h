@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "core/AdoptedCables.h"
+#include "core/CableCount.h"
 #include "core/ForceBounds.h"
 
 // What the adopted number of cables is worth, in the words the cable count

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
-#include <optional>
 
 #include "core/CableCount.h"
 #include "core/EdgeStresses.h"
@@ -21,82 +19,45 @@ using core::Field;
 using core::formatTwoDecimals;
 using core::numberToText;
 using core::roundedText;
-
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
+using core::significantText;
 
 std::string force(double N) { return roundedText(N, 2); }
-
-// A working value put into a condition, to six significant digits: enough to
-// follow the arithmetic by hand without the fifteen digits of the computation.
-std::string significant(double x) {
-    if (!std::isfinite(x) || x == 0) return numberToText(x);
-    const int places = 5 - static_cast<int>(std::floor(std::log10(std::fabs(x))));
-    return roundedText(x, std::max(places, 0));
-}
 
 // A whole number of cables counted as a double, so that no design overflows it.
 std::string count(double n) { return numberToText(n); }
 
-// The whole numbers of cables whose force is admissible, first to last; the
-// last is infinite when no condition limits the force from above.
-struct CableRange {
-    double first = 0;
-    double last = 0;
-};
+// Label, value and unit, as most tables are grouped.
+constexpr Column kLabel{Align::Left, false};
+constexpr Column kValue{Align::Right, false};
+constexpr Column kUnit{Align::Left, true};
+const std::vector<Column> kLabelValueUnit{kLabel, kValue, kUnit};
 
 // Everything the sections write, worked out once.
-struct Design {
+struct Results {
     core::DesignValues v;
     core::ForceBounds bounds;
-    bool rangeHolds = false;   // some force satisfies all four conditions
-    double Zk0 = 0;
-    std::optional<double> cables;  // the adopted whole number, when there is one
-    double cableForce = 0;         // cables x Zk0
-    core::Nk0Check cableCheck = core::Nk0Check::Admissible;
-    std::optional<CableRange> admissibleCables;
-    core::EdgeStresses stresses;      // at cableForce
+    bool rangeHolds = false;  // some force satisfies all four conditions
+    core::WholeCableAdoption cables;
+    core::EdgeStresses stresses;      // at the force of the adopted cables
     std::array<bool, 4> exceeded{};  // Gb1_0, Gb2_0, Gb1_bes, Gb2_bes
 };
 
-// The smallest whole number of cables not below the lower limits: the
-// required number rounded up, checked by the same verdict as a typed force so
-// that the last bits of the quotient cannot leave it one cable short.
-std::optional<double> adoptedCables(const core::ForceBounds& b, double Zk0) {
-    if (!(Zk0 > 0) || !std::isfinite(b.minNko)) return std::nullopt;
-    double n = std::max(1.0, std::ceil(b.minNko / Zk0));
-    if (!std::isfinite(n)) return std::nullopt;
-    if (core::checkAdmissibleNk0(b, n * Zk0) == core::Nk0Check::BelowLowerLimit) n += 1;
-    return n;
-}
-
-std::optional<CableRange> admissibleCableRange(const Design& d) {
-    if (!d.cables || d.cableCheck != core::Nk0Check::Admissible) return std::nullopt;
-    if (!std::isfinite(d.bounds.maxNko)) return CableRange{*d.cables, kInfinity};
-    double last = std::floor(d.bounds.maxNko / d.Zk0);
-    if (core::checkAdmissibleNk0(d.bounds, last * d.Zk0) == core::Nk0Check::AboveUpperLimit) last -= 1;
-    return CableRange{*d.cables, std::max(last, *d.cables)};
-}
-
-Design workOut(const core::MainFields& fields) {
-    Design d;
+Results workOut(const core::MainFields& fields) {
+    Results d;
     d.v = core::readDesignValues(fields);
     d.bounds = core::computeForceBounds(d.v);
     d.rangeHolds = core::hasAdmissibleForce(d.bounds);
-    d.Zk0 = core::Zk0(d.v.cable.Fk, d.v.cable.Gk0);
-    d.cables = adoptedCables(d.bounds, d.Zk0);
-    if (d.cables) {
-        d.cableForce = *d.cables * d.Zk0;
-        d.cableCheck = core::checkAdmissibleNk0(d.bounds, d.cableForce);
-        d.stresses = core::computeEdgeStresses(d.v, d.cableForce, core::MeanStress::OverSquareMetres);
+    d.cables = core::adoptWholeCables(d.bounds, core::Zk0(d.v.cable.Fk, d.v.cable.Gk0));
+    if (d.cables.count) {
+        d.stresses = core::computeEdgeStresses(d.v, d.cables.force, core::MeanStress::OverSquareMetres);
         d.exceeded = core::exceededEdges(d.stresses, d.v.allowable);
     }
-    d.admissibleCables = admissibleCableRange(d);
     return d;
 }
 
-Section inputSection(const core::MainFields& f) {
+Section inputSection(const core::Design& design) {
     auto cells = [&](const char* label, Field field, const char* unit) -> std::vector<std::string> {
-        return {label, f.text(field), unit};
+        return {label, design.text(field), unit};
     };
     auto row = [](std::vector<std::string> a, std::vector<std::string> b, std::vector<std::string> c) {
         a.insert(a.end(), b.begin(), b.end());
@@ -114,13 +75,14 @@ Section inputSection(const core::MainFields& f) {
         row(cells("d2=", Field::D2, "[cm]"), cells("Fk=", Field::Fk, "[cm2]"), cells("ek=", Field::Ek, "[cm]")),
         row(cells("d3=", Field::D3, "[cm]"), cells("Gko=", Field::Gk0, "[MPa]"), none),
     };
+    t.columns = {kLabel, kValue, kUnit, kLabel, kValue, kUnit, kLabel, kValue, kUnit};
     return {"1. Ulazni podaci", {std::move(t)}};
 }
 
 // The values the cable report lists, written as it writes them.
-Section sectionPropertiesSection(const Design& d) {
+Section sectionPropertiesSection(const Results& d) {
     const core::SectionProperties& p = d.bounds.section;
-    const core::WorkingSection& w = d.bounds.working;
+    const core::SectionInMetres& w = d.bounds.working;
     Table t;
     t.rows = {
         {"A=", formatTwoDecimals(p.A), "[cm2]"},         {"yb1=", formatTwoDecimals(p.yb1), "[cm]"},
@@ -128,31 +90,35 @@ Section sectionPropertiesSection(const Design& d) {
         {"Wb1=", formatTwoDecimals(w.Wb1 * 1e6), "[cm3]"}, {"Wb2=", formatTwoDecimals(w.Wb2 * 1e6), "[cm3]"},
         {"kb1=", formatTwoDecimals(w.kb1 * 1e2), "[cm]"},  {"kb2=", formatTwoDecimals(w.kb2 * 1e2), "[cm]"},
     };
+    t.columns = kLabelValueUnit;
     Figure figure{drawing::crossSectionDrawing(d.v), 5000, 5000, "Slika 1. Poprecni presek"};
     return {"2. Geometrijske karakteristike preseka", {TableBesideFigure{std::move(t), std::move(figure)}}};
 }
 
 // Each condition once more with the numbers put in, in the units of the
 // computation (m, m3, kNm, MPa), its value and its force limit.
-std::vector<std::string> substitutedConditions(const Design& d) {
-    const core::WorkingSection& w = d.bounds.working;
+std::vector<std::string> substitutedConditions(const Results& d) {
+    const core::SectionInMetres& w = d.bounds.working;
     const core::AllowableStresses& g = d.v.allowable;
     const core::ForceBounds& b = d.bounds;
     const std::string e = numberToText(w.e);
-    const std::string kb1 = significant(w.kb1);
-    const std::string kb2 = significant(w.kb2);
-    const std::string Wb1 = significant(w.Wb1);
-    const std::string Wb2 = significant(w.Wb2);
+    const std::string kb1 = significantText(w.kb1);
+    const std::string kb2 = significantText(w.kb2);
+    const std::string Wb1 = significantText(w.Wb1);
+    const std::string Wb2 = significantText(w.Wb2);
     const std::string Mmin = formatTwoDecimals(b.Mmin);
     const std::string Mmax = formatTwoDecimals(b.Mmax);
     const std::string m = numberToText(d.v.m);
     auto value = [](double q) { return "= " + roundedText(q, 12) + " [1/kN]"; };
+    auto relation = [&](int condition) { return std::string(inverseRelation(b, condition)); };
     return {
-        "1/Nk0>=(" + e + "+" + kb2 + ")/(" + Mmin + "+" + Wb1 + "*" + numberToText(g.Gbd0) + "*10^3)" + value(b.q1),
-        "1/Nk0>=(" + e + "-" + kb1 + ")/(" + Mmin + "+" + Wb2 + "*" + numberToText(g.Gbz0) + "*10^3)" + value(b.q2),
-        "1/Nk0<=" + m + "*[(" + e + "+" + kb2 + ")/(" + Mmax + "-" + Wb1 + "*" + numberToText(g.Gbzbes) +
+        relation(1) + "(" + e + "+" + kb2 + ")/(" + Mmin + "+" + Wb1 + "*" + numberToText(g.Gbd0) + "*10^3)" +
+            value(b.q1),
+        relation(2) + "(" + e + "-" + kb1 + ")/(" + Mmin + "+" + Wb2 + "*" + numberToText(g.Gbz0) + "*10^3)" +
+            value(b.q2),
+        relation(3) + m + "*[(" + e + "+" + kb2 + ")/(" + Mmax + "-" + Wb1 + "*" + numberToText(g.Gbzbes) +
             "*10^3)]" + value(b.q3),
-        "1/Nk0<=" + m + "*[(" + e + "-" + kb1 + ")/(" + Mmax + "-" + Wb2 + "*" + numberToText(g.Gbdbes) +
+        relation(4) + m + "*[(" + e + "-" + kb1 + ")/(" + Mmax + "-" + Wb2 + "*" + numberToText(g.Gbdbes) +
             "*10^3)]" + value(b.q4),
     };
 }
@@ -173,21 +139,23 @@ std::string limitLine(const core::ForceBounds& b, size_t i) {
     return "N" + n + "=1/q" + n + "= " + force(b.limits()[i]) + " [kN]: " + limitKindText(b.kinds[i]);
 }
 
-std::string admissibleRangeText(const Design& d) {
+std::string admissibleRangeText(const Results& d) {
     if (!d.rangeHolds) return "Dopusteni opseg sile: prazan, nijedna sila ne zadovoljava sva cetiri uslova";
     const std::string lower = force(d.bounds.minNko) + " [kN] <= Nk0";
     if (!std::isfinite(d.bounds.maxNko)) return "Dopusteni opseg sile: " + lower + " (nema gornje granice)";
     return "Dopusteni opseg sile: " + lower + " <= " + force(d.bounds.maxNko) + " [kN]";
 }
 
-Section forceBoundsSection(const Design& d) {
-    const core::WorkingSection& w = d.bounds.working;
+Section forceBoundsSection(const Results& d) {
+    const core::SectionInMetres& w = d.bounds.working;
     Section s{"3. Granice sile prethodnog naprezanja", {}};
     s.blocks.push_back(Table{{{"Mmin=", formatTwoDecimals(d.bounds.Mmin), "[kNm]"},
-                              {"Mmax=", formatTwoDecimals(d.bounds.Mmax), "[kNm]"}}});
-    s.blocks.push_back(TextLine{"Vrednosti u uslovima: e= " + numberToText(w.e) + " [m], kb1= " + significant(w.kb1) +
-                                " [m], kb2= " + significant(w.kb2) + " [m], Wb1= " + significant(w.Wb1) +
-                                " [m3], Wb2= " + significant(w.Wb2) + " [m3]"});
+                              {"Mmax=", formatTwoDecimals(d.bounds.Mmax), "[kNm]"}},
+                             kLabelValueUnit});
+    s.blocks.push_back(TextLine{"Vrednosti u uslovima: e= " + numberToText(w.e) + " [m], kb1= " +
+                                significantText(w.kb1) + " [m], kb2= " + significantText(w.kb2) +
+                                " [m], Wb1= " + significantText(w.Wb1) + " [m3], Wb2= " + significantText(w.Wb2) +
+                                " [m3]"});
     const std::vector<std::string> rows = conditionRows(d.bounds);
     const std::vector<std::string> substituted = substitutedConditions(d);
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -205,17 +173,17 @@ Section forceBoundsSection(const Design& d) {
     return s;
 }
 
-std::string cableRangeText(const Design& d) {
-    if (!d.admissibleCables) return "nema";
-    const CableRange& r = *d.admissibleCables;
+std::string cableRangeText(const Results& d) {
+    if (!d.cables.admissible) return "nema";
+    const core::CableRange& r = *d.cables.admissible;
     if (!std::isfinite(r.last)) return count(r.first) + " i vise";
     if (r.first == r.last) return count(r.first);
     return count(r.first) + " do " + count(r.last);
 }
 
-std::string cableForceVerdict(const Design& d) {
+std::string cableForceVerdict(const Results& d) {
     if (!d.rangeHolds) return "Sila usvojenih kablova nije dopustena: nijedna sila nije dopustena.";
-    switch (d.cableCheck) {
+    switch (d.cables.check) {
         case core::Nk0Check::Admissible:
             return "Sila usvojenih kablova je u dopustenom opsegu.";
         case core::Nk0Check::BelowLowerLimit:
@@ -226,29 +194,30 @@ std::string cableForceVerdict(const Design& d) {
     return {};
 }
 
-Section cablesSection(const Design& d) {
+Section cablesSection(const Results& d) {
     const std::string undefined(core::kUndefinedText);
     Table t;
     t.rows = {
-        {"Pocetna sila u jednom kablu Zko=", roundedText(d.Zk0, 2), "[kN]"},
+        {"Pocetna sila u jednom kablu Zko=", roundedText(d.cables.Zk0, 2), "[kN]"},
         {"Predlozena sila Nko=", core::startingForceText(d.bounds), "[kN]"},
-        {"Potreban broj kablova m=Nk0/Z01=", numberToText(core::cableCount(d.bounds.minNko, d.Zk0)), ""},
-        {"Usvojeni broj kablova n=", d.cables ? count(*d.cables) : undefined, "[komada]"},
-        {"Sila usvojenih kablova Nk0=n*Zko=", d.cables ? force(d.cableForce) : undefined, "[kN]"},
+        {"Potreban broj kablova m=Nk0/Z01=", numberToText(core::cableCount(d.bounds.minNko, d.cables.Zk0)), ""},
+        {"Usvojeni broj kablova n=", d.cables.count ? count(*d.cables.count) : undefined, "[komada]"},
+        {"Sila usvojenih kablova Nk0=n*Zko=", d.cables.count ? force(d.cables.force) : undefined, "[kN]"},
         {"Dopusteni broj kablova:", cableRangeText(d), ""},
     };
+    t.columns = {kLabel, {Align::NumbersRight, false}, kUnit};  // "6", but "6 do 8"
     Section s{"4. Kablovi", {std::move(t)}};
-    if (d.cables) s.blocks.push_back(TextLine{cableForceVerdict(d)});
+    if (d.cables.count) s.blocks.push_back(TextLine{cableForceVerdict(d)});
     return s;
 }
 
-Section stressSection(const core::MainFields& fields, const Design& d) {
+Section stressSection(const core::MainFields& fields, const Results& d) {
     Section s{"5. Kontrola napona", {}};
-    if (!d.cables) {
+    if (!d.cables.count) {
         s.blocks.push_back(TextLine{"Naponi se ne mogu proveriti: broj kablova nije odredjen."});
         return s;
     }
-    s.blocks.push_back(TextLine{"Pri sili usvojenih kablova Nk0= " + force(d.cableForce) +
+    s.blocks.push_back(TextLine{"Pri sili usvojenih kablova Nk0= " + force(d.cables.force) +
                                 " [kN], Nkbes=m*Nk0= " + force(d.stresses.Nkbes) + " [kN]:"});
     Table t;
     const std::vector<StressRow> rows = stressRows(fields, d.stresses);
@@ -273,15 +242,15 @@ std::string undefinedLimits(const core::ForceBounds& b) {
     return text;
 }
 
-std::string verdict(const Design& d) {
+std::string verdict(const Results& d) {
     if (!d.rangeHolds) {
         return "Dopusteni opseg sile prethodnog naprezanja je prazan: nijedna sila ne zadovoljava sva cetiri "
                "uslova, pa se kablovi ne mogu usvojiti. Presek ne zadovoljava.";
     }
-    if (!d.cables) return "Broj kablova se ne moze odrediti: sila u jednom kablu nije veca od nule.";
-    const std::string adopted = "Usvojeni broj kablova: " + count(*d.cables) + ", sila Nk0= " +
-                                force(d.cableForce) + " [kN].";
-    if (!d.admissibleCables) {
+    if (!d.cables.count) return "Broj kablova se ne moze odrediti: sila u jednom kablu nije veca od nule.";
+    const std::string adopted = "Usvojeni broj kablova: " + count(*d.cables.count) + ", sila Nk0= " +
+                                force(d.cables.force) + " [kN].";
+    if (!d.cables.admissible) {
         return adopted + " Ova sila je van dopustenog opsega i nijedan ceo broj kablova ove vrste ne daje "
                          "dopustenu silu. Presek ne zadovoljava.";
     }
@@ -291,16 +260,17 @@ std::string verdict(const Design& d) {
     return adopted + " Presek zadovoljava sve uslove.";
 }
 
-std::string conclusion(const Design& d) { return undefinedLimits(d.bounds) + verdict(d); }
+std::string conclusion(const Results& d) { return undefinedLimits(d.bounds) + verdict(d); }
 
 }  // namespace
 
-CalculationDocument calculationDocument(const core::MainFields& fields, DocumentHeader header) {
-    const Design d = workOut(fields);
+CalculationDocument calculationDocument(const core::Design& design, DocumentHeader header) {
+    const core::StoredFields fields(design);  // as the windows' rows read them
+    const Results d = workOut(fields);
     CalculationDocument doc;
     doc.header = std::move(header);
     doc.title = "Proracun prethodno napregnutog preseka";
-    doc.sections.push_back(inputSection(fields));
+    doc.sections.push_back(inputSection(design));
     doc.sections.push_back(sectionPropertiesSection(d));
     doc.sections.push_back(forceBoundsSection(d));
     doc.sections.push_back(cablesSection(d));

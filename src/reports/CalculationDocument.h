@@ -4,7 +4,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/DesignInput.h"
+#include "core/Design.h"
 #include "drawing/Primitives.h"
 
 // The calculation document handed to the checking engineer: every input, the
@@ -13,27 +13,35 @@
 
 namespace reports {
 
-// The project data of a design; blank when the design does not give them.
-struct ProjectHeader {
-    std::string projekat;
-    std::string element;
-    std::string projektant;
-};
-
 // Printed at the top of every page, with "Strana X od Y" that only the page
 // layout knows.
 struct DocumentHeader {
     std::string program;  // "prednaprezanje 1.0.0"
     std::string date;     // "08.12.2026"
-    ProjectHeader project;
+    core::ProjectData project;  // the note is not printed
 };
 
-// Cells of one row, placed in aligned columns.
+// How the cells of a column stand in it.
+enum class Align {
+    Left,
+    Right,
+    NumbersRight,  // a number to the right, a word to the left
+};
+
+struct Column {
+    Align align = Align::Left;
+    bool endsGroup = false;  // a wider gap follows it
+};
+
+// Cells of one row, placed in aligned columns; a column the table does not
+// describe is a left-aligned one of no group.
 struct Table {
     std::vector<std::vector<std::string>> rows;
+    std::vector<Column> columns;
 };
 
-// One line of text, kept on one line ("1/Nk0>=(0.755+0.39442)/(...)= ...").
+// One line of text ("1/Nk0>=(0.755+0.39442)/(...)= ..."); where it runs
+// past the margin it goes on under itself, indented, broken after a blank.
 struct TextLine {
     std::string text;
     bool bold = false;
@@ -71,8 +79,7 @@ struct CalculationDocument {
     std::vector<Section> sections;
 };
 
-// The document of the design in `fields`, which have passed the checks the
-// cable window opens after.
-CalculationDocument calculationDocument(const core::MainFields& fields, DocumentHeader header);
+// The document of a design that has passed the checks the cable window opens after.
+CalculationDocument calculationDocument(const core::Design& design, DocumentHeader header);
 
 }  // namespace reports

@@ -52,7 +52,8 @@ const char* relation(const core::ForceBounds& f, int condition) {
 }
 
 std::string conditionRow(const char* condition, const core::ForceBounds& f, int number, double q) {
-    return row(condition, roundedText(q, 12), "  ", relation(f, number), roundedText(1 / q, 2), " [kN]");
+    return row(inverseRelation(f, number), condition, roundedText(q, 12), "  ", relation(f, number),
+               roundedText(1 / q, 2), " [kN]");
 }
 
 // The window proposes no force when no lower limit is finite; then there is no
@@ -67,7 +68,7 @@ double forceValue(const std::string& forceText) {
 std::vector<std::string> cableRows(const core::MainFields& fields, const core::DesignValues& v,
                                    const core::ForceBounds& f, std::string_view forceText) {
     const core::SectionProperties& p = f.section;
-    const core::WorkingSection& w = f.working;
+    const core::SectionInMetres& w = f.working;
     const double Zk0 = core::Zk0(v.cable.Fk, v.cable.Gk0);
     const std::string force(forceText);
     std::vector<std::string> conditions = conditionRows(f);
@@ -115,12 +116,18 @@ std::vector<std::string> cableRows(const core::MainFields& fields, const core::D
     return {std::make_move_iterator(std::begin(rows)), std::make_move_iterator(std::end(rows))};
 }
 
+std::string_view inverseRelation(const core::ForceBounds& f, int condition) {
+    // 1/Nk0 >= q for conditions 1 and 2, 1/Nk0 <= q for 3 and 4, while the term is positive.
+    const bool atLeast = (condition <= 2) != (f.momentTerms[static_cast<size_t>(condition - 1)] < 0);
+    return atLeast ? "1/Nk0>=" : "1/Nk0<=";
+}
+
 std::vector<std::string> conditionRows(const core::ForceBounds& f) {
     return {
-        conditionRow("1/Nk0>=(ek+kb2)/(minM+Wb1*Gbd0)= ", f, 1, f.q1),
-        conditionRow("1/Nk0>=(ek-kb1)/(minM+Wb2*Gbz0)= ", f, 2, f.q2),
-        conditionRow("1/Nk0<=m*[(ek+kb2)/(maxM-Wb1*Gbzbes)]= ", f, 3, f.q3),
-        conditionRow("1/Nk0<=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= ", f, 4, f.q4),
+        conditionRow("(ek+kb2)/(minM+Wb1*Gbd0)= ", f, 1, f.q1),
+        conditionRow("(ek-kb1)/(minM+Wb2*Gbz0)= ", f, 2, f.q2),
+        conditionRow("m*[(ek+kb2)/(maxM-Wb1*Gbzbes)]= ", f, 3, f.q3),
+        conditionRow("m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= ", f, 4, f.q4),
     };
 }
 

@@ -21,6 +21,11 @@ inline constexpr int kStressRowCount = 4;
 std::vector<std::string> cableRows(const core::MainFields& fields, const core::DesignValues& values,
                                    const core::ForceBounds& bounds, std::string_view forceText);
 
+// "1/Nk0>=" or "1/Nk0<=", the relation on 1/Nk0 that condition 1 to 4 states.
+// Dividing k x Nk0 <= r by Nk0 x r turns it round where the moment-and-stress
+// term r is negative; a zero term keeps the relation it has for a positive one.
+std::string_view inverseRelation(const core::ForceBounds& bounds, int condition);
+
 // Rows 6 to 9 of the cable report: the four conditions with their values
 // and force limits.
 std::vector<std::string> conditionRows(const core::ForceBounds& bounds);

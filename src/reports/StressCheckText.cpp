@@ -1,8 +1,5 @@
 #include "reports/StressCheckText.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "core/NumberText.h"
 
 namespace reports {
@@ -11,23 +8,22 @@ namespace {
 using core::formatTwoDecimals;
 using core::numberToText;
 using core::roundedText;
-
-// A working value put in, to six significant digits.
-std::string significant(double x) {
-    if (!std::isfinite(x) || x == 0) return numberToText(x);
-    const int places = 5 - static_cast<int>(std::floor(std::log10(std::fabs(x))));
-    return roundedText(x, std::max(places, 0));
-}
+using core::significantText;
 
 struct Values {
     std::string A, ek, kb1, kb2, Wb1, Wb2, Mmin, Mmax;
 };
 
 Values valuesOf(const core::DesignValues& v, const core::ForceBounds& b) {
-    const core::WorkingSection& w = b.working;
-    return {significant(b.section.A * 1e-4), numberToText(v.cable.ek), significant(w.kb1 * 1e2),
-            significant(w.kb2 * 1e2),        significant(w.Wb1),       significant(w.Wb2),
-            formatTwoDecimals(b.Mmin),       formatTwoDecimals(b.Mmax)};
+    const core::SectionInMetres& w = b.working;
+    return {significantText(b.section.A * 1e-4),
+            numberToText(v.cable.ek),
+            significantText(w.kb1 * 1e2),
+            significantText(w.kb2 * 1e2),
+            significantText(w.Wb1),
+            significantText(w.Wb2),
+            formatTwoDecimals(b.Mmin),
+            formatTwoDecimals(b.Mmax)};
 }
 
 }  // namespace

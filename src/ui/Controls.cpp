@@ -1,10 +1,15 @@
 #include "ui/Controls.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
+
+#include "ui/ClickableLabel.h"
 
 namespace ui {
 namespace {
@@ -29,7 +34,7 @@ void keepTextWhole(QLineEdit* field) {
 
 QGroupBox* addFrame(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font) {
     auto* box = new QGroupBox(caption, parent);
-    box->setObjectName(name);
+    if (name) box->setObjectName(name);
     box->setFont(font);
     box->setGeometry(geometry);
     return box;
@@ -45,6 +50,16 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QRec
     return label;
 }
 
+ClickableLabel* addClickableLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry,
+                                  const QFont& font, const QString& toolTip) {
+    auto* label = new ClickableLabel(caption, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setGeometry(geometry);
+    label->setToolTip(toolTip);
+    return label;
+}
+
 QLineEdit* addShownField(QWidget* parent, const char* name, QRect geometry, const QFont& font) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
@@ -54,6 +69,16 @@ QLineEdit* addShownField(QWidget* parent, const char* name, QRect geometry, cons
     makeShownOnly(field);
     keepTextWhole(field);
     return field;
+}
+
+QLineEdit* addCell(QWidget* parent, const QString& name, const QString& text, QRect geometry, const QFont& font) {
+    auto* cell = new QLineEdit(text, parent);
+    cell->setObjectName(name);
+    cell->setFont(font);
+    cell->setGeometry(geometry);
+    cell->setAlignment(Qt::AlignCenter);
+    makeShownOnly(cell);
+    return cell;
 }
 
 void makeShownOnly(QLineEdit* field) {
@@ -76,11 +101,38 @@ TypedField* addTypedField(QWidget* parent, const char* name, NumberKind kind, in
     return field;
 }
 
+QRadioButton* addOption(QWidget* parent, const QString& name, QRect geometry, QButtonGroup* group) {
+    auto* option = new QRadioButton(parent);
+    option->setObjectName(name);
+    option->setGeometry(geometry);
+    group->addButton(option);
+    return option;
+}
+
+void selectOption(QRadioButton* option) {
+    if (!option->isChecked()) option->click();
+}
+
+QCheckBox* addCheckBox(QWidget* parent, const char* name, QRect geometry) {
+    auto* box = new QCheckBox(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    return box;
+}
+
 QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font) {
-    auto* box = new QCheckBox(caption, parent);
+    QCheckBox* box = addCheckBox(parent, name, geometry);
+    box->setText(caption);
+    box->setFont(font);
+    return box;
+}
+
+QComboBox* addComboBox(QWidget* parent, const char* name, const QStringList& items, QRect geometry, const QFont& font) {
+    auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setFont(font);
     box->setGeometry(geometry);
+    box->addItems(items);
     return box;
 }
 

@@ -1,31 +1,48 @@
 #include "ui/DefinitionWindow.h"
 
-#include "ui/Twips.h"
+#include "catalogues/Refusal.h"
+#include "core/FieldTexts.h"
+#include "ui/Controls.h"
+#include "ui/Fonts.h"
+#include "ui/Messages.h"
 
 namespace ui {
 
 DefinitionWindow::DefinitionWindow(core::MainFields& fields, QWidget* parent, const char* name, const char* caption,
                                    int widthTwips, int heightTwips)
-    : QDialog(parent), fields_(fields) {
-    setObjectName(name);
-    setWindowTitle(caption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::CustomizeWindowHint);
-    setFixedSize(px(widthTwips), px(heightTwips));
+    : FixedDialog(parent, name, caption, widthTwips, heightTwips), fields_(fields) {}
+
+TypedField* CustomValuesWindow::addCopiedField(QWidget* parent, const char* name, core::Field main, QRect geometry) {
+    const core::FieldTyping typing = core::fieldTyping(main);
+    TypedField* field = addTypedField(parent, name, typing.kind, typing.limit, geometry, uiFont(8.25));
+    copied_.emplace_back(main, field);
+    return field;
 }
 
-CustomValuesWindow::CustomValuesWindow(core::MainFields& fields, QWidget* parent, const char* name,
-                                       const char* caption, int widthTwips, int heightTwips,
-                                       std::vector<Copied> copied)
-    : DefinitionWindow(fields, parent, name, caption, widthTwips, heightTwips), own_(this), copied_(std::move(copied)) {}
+TypedField* CustomValuesWindow::copiedField(core::Field main) const {
+    for (const auto& [m, field] : copied_) {
+        if (m == main) return field;
+    }
+    return nullptr;
+}
+
+std::string CustomValuesWindow::text(core::Field main) const { return copiedField(main)->text().toStdString(); }
+
+void CustomValuesWindow::refuse(const catalogues::Refusal& refusal, const char* newText) {
+    showWarning(this, QString::fromLatin1(refusal.message.data(), qsizetype(refusal.message.size())));
+    TypedField* field = copiedField(refusal.field);
+    if (newText) field->setText(newText);
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+}
 
 void CustomValuesWindow::showEvent(QShowEvent* e) {
-    for (const auto& c : copied_) own_.setText(c.name, fields_.text(c.main));
+    for (const auto& [main, field] : copied_) field->setText(QString::fromStdString(fields_.text(main)));
     QDialog::showEvent(e);
 }
 
 void CustomValuesWindow::writeBack() {
-    for (const auto& c : copied_) fields_.setText(c.main, own_.text(c.name));
+    for (const auto& [main, field] : copied_) fields_.setText(main, field->text().toStdString());
 }
 
 }  // namespace ui

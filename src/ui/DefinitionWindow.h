@@ -1,16 +1,21 @@
 #pragma once
 
-#include <QDialog>
+#include <utility>
 #include <vector>
 
 #include "core/DesignInput.h"
-#include "ui/FormParts.h"
+#include "ui/FixedDialog.h"
+
+namespace catalogues {
+struct Refusal;
+}
 
 namespace ui {
 
-// A window that writes into the main window's fields: fixed size, a caption
-// and a close box, its client area given in twips.
-class DefinitionWindow : public QDialog {
+class TypedField;
+
+// A window that writes into the main window's fields.
+class DefinitionWindow : public FixedDialog {
     Q_OBJECT
 public:
     // exec() gives this when the user asked a table window for the
@@ -18,48 +23,60 @@ public:
     static constexpr int CustomValues = 2;
 
 protected:
-    DefinitionWindow(core::MainFields& fields, QWidget* parent, const char* name, const char* caption,
-                     int widthTwips, int heightTwips);
+    DefinitionWindow(core::MainFields& fields, QWidget* parent, const char* name, const char* caption, int widthTwips,
+                     int heightTwips);
 
     core::MainFields& fields_;
 };
 
-// A table window is created once per owner and afterwards only hidden, so
-// its choices stay from one showing to the next.
+// A table window is a hidden child of its owner between showings, so its
+// choices stay from one showing to the next. It ends only in showKept, when
+// the user asks for the custom-value window instead: no caller holds it or
+// deletes it.
 template <class Window>
 class TableWindow : public DefinitionWindow {
 public:
+    // Shows the owner's window modally; true when the user asked for the
+    // custom-value window, and the table window is gone then.
+    static bool showKept(core::MainFields& fields, QWidget* owner) {
+        Window& window = instance(fields, owner);
+        if (window.exec() != CustomValues) return false;
+        delete &window;
+        return true;
+    }
+
+protected:
+    using DefinitionWindow::DefinitionWindow;
+
     // The owner's one window of this kind, created with its load step if there is none.
     static Window& instance(core::MainFields& fields, QWidget* owner) {
         auto* w = owner->findChild<Window*>(QString(), Qt::FindDirectChildrenOnly);
         return w ? *w : *new Window(fields, owner);
     }
-
-protected:
-    using DefinitionWindow::DefinitionWindow;
 };
 
-// A window of custom values: its fields are refilled from the main window's
-// on every showing and written back on "U redu"; it is destroyed when it closes.
+// A window of custom values: each of its typed fields stands for one field of
+// the main window and is typed as that field's rules say. The fields are
+// refilled from the main window's on every showing and written back on
+// "U redu"; the window is destroyed when it closes.
 class CustomValuesWindow : public DefinitionWindow {
     Q_OBJECT
-public:
-    struct Copied {
-        const char* name;  // the field of this window
-        core::Field main;  // the main window's field it stands for
-    };
-
 protected:
-    CustomValuesWindow(core::MainFields& fields, QWidget* parent, const char* name, const char* caption,
-                       int widthTwips, int heightTwips, std::vector<Copied> copied);
+    using DefinitionWindow::DefinitionWindow;
 
-    void showEvent(QShowEvent* e) override;
+    TypedField* addCopiedField(QWidget* parent, const char* name, core::Field main, QRect geometry);
+    std::string text(core::Field main) const;
+    // The warning; then the field it names, given a new text if there is one,
+    // takes the focus with its whole text selected.
+    void refuse(const catalogues::Refusal& refusal, const char* newText = nullptr);
     void writeBack();
 
-    WindowFormFields own_;
+    void showEvent(QShowEvent* e) override;
 
 private:
-    std::vector<Copied> copied_;
+    TypedField* copiedField(core::Field main) const;
+
+    std::vector<std::pair<core::Field, TypedField*>> copied_;  // in the order they were added
 };
 
 }  // namespace ui

@@ -8,10 +8,14 @@
 
 #include <cmath>
 
+#include "core/DesignInput.h"
 #include "core/FieldTexts.h"
 
 namespace ui {
 namespace {
+
+using core::Design;
+using core::ProjectData;
 
 const QString kFormatKey = QStringLiteral("format");
 const QString kFormatTag = QStringLiteral("prednaprezanje");
@@ -23,7 +27,7 @@ const QString kNotADesign = QStringLiteral("Datoteka nije projekat prethodnog na
 
 struct ProjectItem {
     const char* key;
-    QString ProjectData::*member;
+    std::string ProjectData::*member;
     bool multiLine;
 };
 const ProjectItem kProjectItems[] = {
@@ -101,7 +105,7 @@ QString readProject(const QJsonObject& root, ProjectData& project) {
         if (!text.isString()) return QStringLiteral("Podatak %1 nije zapisan kao tekst pod navodnicima.").arg(key);
         const QString refusal = projectTextRefusal(key, text.toString(), item.multiLine);
         if (!refusal.isEmpty()) return refusal;
-        project.*item.member = text.toString();
+        project.*item.member = text.toString().toStdString();
     }
     if (const QString key = unknownKey(object, known); !key.isEmpty()) {
         return QStringLiteral("Nepoznat podatak o projektu %1.").arg(key);
@@ -110,15 +114,6 @@ QString readProject(const QJsonObject& root, ProjectData& project) {
 }
 
 }  // namespace
-
-Design startupDesign() {
-    Design design;
-    for (int i = 0; i < core::kFieldCount; ++i) {
-        const auto field = static_cast<core::Field>(i);
-        design.text(field) = std::string(core::startupText(field));
-    }
-    return design;
-}
 
 QString projectTextRefusal(const QString& item, const QString& text, bool multiLine) {
     const int limit = multiLine ? kProjectNoteLimit : kProjectLineLimit;
@@ -182,7 +177,7 @@ QByteArray designFileBytes(const Design& design, QString* error) {
     }
     QJsonObject project;
     for (const ProjectItem& item : kProjectItems) {
-        project.insert(QString::fromLatin1(item.key), design.project.*item.member);
+        project.insert(QString::fromLatin1(item.key), QString::fromStdString(design.project.*item.member));
     }
     // The object keeps its keys in sorted order, so the format tag and version come first.
     const QJsonObject root{{kFormatKey, kFormatTag},

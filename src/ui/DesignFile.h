@@ -3,38 +3,15 @@
 #include <QByteArray>
 #include <QString>
 
-#include <array>
 #include <optional>
-#include <string>
 
-#include "core/DesignInput.h"
+#include "core/Design.h"
 
-// Design files (*.prednap): the seventeen field texts exactly as they stand
-// and the project data, as UTF-8 JSON. What is written always reads back to
-// the same design; a file that does not is refused as a whole.
+// Design files (*.prednap): a core::Design, the seventeen field texts exactly
+// as they stand and the project data, as UTF-8 JSON. What is written always
+// reads back to the same design; a file that does not is refused as a whole.
 
 namespace ui {
-
-// Who and what the design is for; printed in the header of the calculation document.
-struct ProjectData {
-    QString projekat;
-    QString element;    // "Glavni nosac, presek u sredini raspona"
-    QString projektant;
-    QString napomena;   // may hold line breaks
-    bool operator==(const ProjectData&) const = default;
-};
-
-struct Design {
-    std::array<std::string, core::kFieldCount> texts;  // indexed by core::Field
-    ProjectData project;
-
-    const std::string& text(core::Field field) const { return texts[static_cast<size_t>(field)]; }
-    std::string& text(core::Field field) { return texts[static_cast<size_t>(field)]; }
-    bool operator==(const Design&) const = default;
-};
-
-// The start-up texts and empty project data.
-Design startupDesign();
 
 inline constexpr qint64 kDesignFileMaxSize = 1 << 20;  // bytes
 inline constexpr int kDesignFileVersion = 1;
@@ -45,7 +22,7 @@ inline constexpr char kDesignFileSuffix[] = "prednap";
 // A design read from a file, or why not. When read from a path, the error
 // names the file on its first line and says what is wrong on the second.
 struct DesignFileReading {
-    std::optional<Design> design;
+    std::optional<core::Design> design;
     QString error;
 };
 
@@ -56,7 +33,7 @@ DesignFileReading parseDesignFile(const QByteArray& bytes);
 
 // The file's bytes. Empty when the design could not be read back from them
 // (a field text no field can hold), with the reason in `error`.
-QByteArray designFileBytes(const Design& design, QString* error = nullptr);
+QByteArray designFileBytes(const core::Design& design, QString* error = nullptr);
 
 // Why a project text cannot be kept, or an empty string.
 QString projectTextRefusal(const QString& item, const QString& text, bool multiLine);

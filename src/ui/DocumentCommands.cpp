@@ -5,22 +5,24 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 
 #include "core/basKontrola.h"
 #include "ui/DocumentPages.h"
 
 namespace ui {
 
-reports::ProjectHeader projectHeader(const ProjectData& project) {
-    return {project.projekat.toStdString(), project.element.toStdString(), project.projektant.toStdString()};
+std::optional<reports::CalculationDocument> checkedDocument(core::MainFields& fields, const core::Design& rest) {
+    if (!core::mayOpenKablovi(fields)) return std::nullopt;
+    const core::Design design = core::designOf(fields, rest);
+    return reports::calculationDocument(design, documentHeader(design.project));
 }
 
-DocumentCommands::DocumentCommands(QWidget* window, core::MainFields& fields,
-                                   std::function<reports::ProjectHeader()> project)
+DocumentCommands::DocumentCommands(QWidget* window, core::MainFields& fields, const core::Design& rest)
     : QObject(window),
       window_(window),
       fields_(fields),
-      project_(std::move(project)),
+      rest_(rest),
       pdfDialog_("Izvoz u PDF", "Proracun", "PDF (*.pdf)", "pdf") {}
 
 void DocumentCommands::addTo(QMenu* menu, QAction* before) {
@@ -48,13 +50,8 @@ void DocumentCommands::addTo(QMenu* menu, QAction* before) {
     menu->insertSeparator(before);
 }
 
-std::optional<reports::CalculationDocument> DocumentCommands::checkedDocument() {
-    if (!core::mayOpenKablovi(fields_)) return std::nullopt;
-    return reports::calculationDocument(fields_, documentHeader(project_()));
-}
-
 void DocumentCommands::preview() {
-    const auto document = checkedDocument();
+    const auto document = checkedDocument(fields_, rest_);
     if (!document) return;
     QPrinter printer;
     preparePrinter(printer);
@@ -63,11 +60,14 @@ void DocumentCommands::preview() {
     dialog.setWindowTitle("Pregled pre stampe");
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [&](QPrinter* shown) { printDocument(*shown, *document); });
+    // Large enough for a whole A4 page and the whole toolbar, the page fitted in.
+    dialog.resize(window_->screen()->availableGeometry().size() * 0.8);
+    if (auto* fitPage = dialog.findChild<QAction*>("fitPageAction")) fitPage->trigger();
     dialog.exec();
 }
 
 void DocumentCommands::print() {
-    const auto document = checkedDocument();
+    const auto document = checkedDocument(fields_, rest_);
     if (!document) return;
     QPrinter printer;
     preparePrinter(printer);
@@ -81,7 +81,7 @@ void DocumentCommands::print() {
 }
 
 void DocumentCommands::exportPdf() {
-    const auto document = checkedDocument();
+    const auto document = checkedDocument(fields_, rest_);
     if (!document) return;
     const QString path = pdfDialog_.ask(window_);
     if (path.isEmpty()) return;

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 #include <optional>
 
+#include "core/Design.h"
 #include "reports/CalculationDocument.h"
-#include "ui/DesignFile.h"
 #include "ui/ReportFile.h"
 
 class QAction;
@@ -18,8 +17,11 @@ class MainFields;
 
 namespace ui {
 
-// The project data of a design as the document's header prints them.
-reports::ProjectHeader projectHeader(const ProjectData& project);
+// The document of the design whose texts the fields show and whose other
+// parts `rest` holds, after the checks of "Kablovi" with their messages;
+// nothing when one of them fails. The texts are read after the checks, which
+// may restore a field.
+std::optional<reports::CalculationDocument> checkedDocument(core::MainFields& fields, const core::Design& rest);
 
 // The commands that hand the calculation document over: print preview,
 // printing and a PDF file. Each runs the checks of "Kablovi" first, with their
@@ -27,8 +29,8 @@ reports::ProjectHeader projectHeader(const ProjectData& project);
 class DocumentCommands : public QObject {
     Q_OBJECT
 public:
-    // project gives the project data of the design when a command runs.
-    DocumentCommands(QWidget* window, core::MainFields& fields, std::function<reports::ProjectHeader()> project);
+    // The design is the one the fields and `rest` hold when a command runs.
+    DocumentCommands(QWidget* window, core::MainFields& fields, const core::Design& rest);
 
     // Puts the three items into the menu before `before`, set apart by separators.
     void addTo(QMenu* menu, QAction* before);
@@ -38,12 +40,9 @@ public:
     void exportPdf();
 
 private:
-    // The document of the design, or nothing when the checks refuse it.
-    std::optional<reports::CalculationDocument> checkedDocument();
-
     QWidget* window_;
     core::MainFields& fields_;
-    std::function<reports::ProjectHeader()> project_;
+    const core::Design& rest_;
     SaveDialog pdfDialog_;
 };
 

@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "core/NumberText.h"
+#include "reports/LineBreaking.h"
 #include "ui/DrawingSurface.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
@@ -24,10 +25,10 @@ constexpr int kResolution = 96;
 const QMarginsF kMarginsMillimetres(18, 12, 15, 12);
 
 constexpr double kColumnGap = 6;
-constexpr double kGroupGap = 28;  // between groups of label, value and unit
+constexpr double kGroupGap = 28;  // after a column that ends a group
 constexpr double kBlockGap = 4;
 constexpr double kSectionGap = 12;
-constexpr double kSmallestTextPoints = 5;
+constexpr double kHangingIndent = 24;  // of the lines a long text line goes on in
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
@@ -140,7 +141,20 @@ private:
         std::visit([this, h](const auto& b) { paintAt(b, h); }, block);
     }
 
-    // --- tables: cells in columns as wide as their widest cell; numbers to the right
+    // --- tables: cells in columns as wide as their widest cell, as the table aligns and groups them
+
+    static reports::Column column(const reports::Table& t, size_t i) {
+        return i < t.columns.size() ? t.columns[i] : reports::Column{};
+    }
+
+    static bool standsRight(reports::Align align, const std::string& cell) {
+        switch (align) {
+        case reports::Align::Left: return false;
+        case reports::Align::Right: return true;
+        case reports::Align::NumbersRight: return core::isNumberText(cell) || cell == core::kUndefinedText;
+        }
+        return false;
+    }
 
     std::vector<double> columnWidths(const reports::Table& t) const {
         const QFontMetricsF m = metrics(uiFont(9));
@@ -165,28 +179,36 @@ private:
             double x = 0;
             for (size_t i = 0; i < row.size(); ++i) {
                 const QString cell = qs(row[i]);
-                const bool number = core::isNumberText(row[i]) || row[i] == core::kUndefinedText;
-                text(font, number ? x + widths[i] - m.horizontalAdvance(cell) : x, y, cell);
-                x += widths[i] + ((i + 1) % 3 == 0 ? kGroupGap : kColumnGap);
+                const reports::Column c = column(t, i);
+                text(font, standsRight(c.align, row[i]) ? x + widths[i] - m.horizontalAdvance(cell) : x, y, cell);
+                x += widths[i] + (c.endsGroup ? kGroupGap : kColumnGap);
             }
             y += m.lineSpacing();
         }
     }
 
-    // --- one line, written smaller when it would run past the margin
+    // --- one line, going on under itself, indented, where it would run past the margin
 
-    QFont lineFont(const reports::TextLine& line) const {
-        QFont font = uiFont(9, line.bold);
-        while (font.pointSizeF() > kSmallestTextPoints &&
-               metrics(font).horizontalAdvance(qs(line.text)) > width_) {
-            font.setPointSizeF(font.pointSizeF() - 0.25);
-        }
-        return font;
+    std::vector<std::string> linesOf(const reports::TextLine& line) const {
+        const QFontMetricsF m = metrics(uiFont(9, line.bold));
+        auto measure = [&m](std::string_view piece) {
+            return m.horizontalAdvance(QString::fromUtf8(piece.data(), static_cast<qsizetype>(piece.size())));
+        };
+        return reports::brokenLines(line.text, width_, kHangingIndent, measure);
     }
 
-    double heightOf(const reports::TextLine&) const { return metrics(uiFont(9)).lineSpacing(); }
+    double heightOf(const reports::TextLine& line) const {
+        return static_cast<double>(linesOf(line).size()) * metrics(uiFont(9)).lineSpacing();
+    }
 
-    void paintAt(const reports::TextLine& line, double) { text(lineFont(line), 0, y_, qs(line.text)); }
+    void paintAt(const reports::TextLine& line, double) {
+        const QFont font = uiFont(9, line.bold);
+        const double spacing = metrics(uiFont(9)).lineSpacing();
+        const std::vector<std::string> lines = linesOf(line);
+        for (size_t i = 0; i < lines.size(); ++i) {
+            text(font, i == 0 ? 0 : kHangingIndent, y_ + static_cast<double>(i) * spacing, qs(lines[i]));
+        }
+    }
 
     // --- sentences broken into lines
 
@@ -268,7 +290,7 @@ int paintPages(QPagedPaintDevice& device, const reports::CalculationDocument& do
 
 }  // namespace
 
-reports::DocumentHeader documentHeader(const reports::ProjectHeader& project) {
+reports::DocumentHeader documentHeader(const core::ProjectData& project) {
     const QString program = QStringLiteral("prednaprezanje %1.%2.%3")
                                 .arg(PREDNAPREZANJE_VERSION_MAJOR)
                                 .arg(PREDNAPREZANJE_VERSION_MINOR)

@@ -10,7 +10,7 @@ namespace ui {
 
 // The header of the calculation document: the program, its version, today's
 // date, and the project data of the design.
-reports::DocumentHeader documentHeader(const reports::ProjectHeader& project);
+reports::DocumentHeader documentHeader(const core::ProjectData& project);
 
 // Sets up a printer for the document: A4 portrait, its margins, and the
 // resolution the layout measures in.

@@ -1,13 +1,11 @@
 #include "ui/PdfExport.h"
 
 #include <QDir>
-#include <array>
 #include <cstdio>
 #include <cstring>
-#include <optional>
 
-#include "core/basKontrola.h"
-#include "reports/CalculationDocument.h"
+#include "core/DesignInput.h"
+#include "core/FieldTexts.h"
 #include "ui/DesignFile.h"
 #include "ui/DocumentCommands.h"
 #include "ui/DocumentPages.h"
@@ -20,26 +18,44 @@ namespace {
 // written on standard error.
 class TextFields : public core::StoredFields {
 public:
+    using StoredFields::StoredFields;
+
+    // Some checks run twice on the way; each message is written once.
     void warn(const std::string& message) override {
-        if (!warnings.isEmpty()) warnings += ' ';
-        warnings += QString::fromStdString(message).simplified();  // one line on standard error
+        const QString text = QString::fromStdString(message).simplified();  // one line on standard error
+        if (!warnings.contains(text)) warnings << text;
     }
 
-    QString warnings;
+    QStringList warnings;
 };
 
-// The design's texts and project data, from FILE when one is given.
-// Returns why the file cannot be used, or nothing.
-std::optional<QString> loadDesign(const QString& file, TextFields& fields, reports::ProjectHeader& project) {
-    if (file.isEmpty()) return std::nullopt;
-    const DesignFileReading reading = readDesignFile(file);
-    if (!reading.design) return reading.error.simplified();  // its first line names the file
-    for (int i = 0; i < core::kFieldCount; ++i) {
-        const auto field = static_cast<core::Field>(i);
-        fields.setText(field, reading.design->text(field));
+// The design in FILE when one is given, or the start-up design; or why the
+// file cannot be used.
+DesignFileReading loadDesign(const QString& file) {
+    if (file.isEmpty()) return {core::startupDesign(), {}};
+    DesignFileReading reading = readDesignFile(file);
+    reading.error = reading.error.simplified();  // its first line names the file
+    return reading;
+}
+
+// The window shows nothing when an empty flange field stops the check of the
+// dimensions or an empty moment the check of the moments; here they are named.
+QStringList unannouncedRefusals(const core::MainFields& f) {
+    QStringList flanges;
+    for (core::Field field : {core::Field::B1, core::Field::B2, core::Field::D1, core::Field::D2}) {
+        if (f.text(field).empty()) flanges << QString::fromLatin1(core::symbol(field));
     }
-    project = projectHeader(reading.design->project);
-    return std::nullopt;
+    QStringList refusals;
+    if (flanges.size() == 1) {
+        refusals << QStringLiteral("Polje %1 mora biti popunjeno !").arg(flanges.first());
+    } else if (!flanges.isEmpty()) {
+        const QString last = flanges.takeLast();
+        refusals << QStringLiteral("Polja %1 i %2 moraju biti popunjena !").arg(flanges.join(", "), last);
+    }
+    for (core::Field moment : {core::Field::Mg, core::Field::Mp, core::Field::Ms}) {
+        if (f.text(moment).empty()) return refusals << QStringLiteral("Mg, Mp i Ms moraju biti popunjeni !");
+    }
+    return refusals;
 }
 
 // "prednaprezanje: where: what", or without the place when the text names it.
@@ -72,16 +88,16 @@ QCommandLineOption pdfOption() {
 
 int exportPdf(const QString& out, const QString& file) {
     const QString design = file.isEmpty() ? QStringLiteral("pocetni podaci") : QDir::toNativeSeparators(file);
-    TextFields fields;
-    reports::ProjectHeader project;
-    if (const auto failure = loadDesign(file, fields, project)) return refuse(QString(), *failure);
-    if (!core::mayOpenKablovi(fields)) {
-        // The check of the moments refuses without a message of its own.
-        return refuse(design, fields.warnings.isEmpty() ? QStringLiteral("Mg, Mp i Ms moraju biti popunjeni !")
-                                                        : fields.warnings);
+    const DesignFileReading reading = loadDesign(file);
+    if (!reading.design) return refuse(QString(), reading.error);
+    TextFields fields(*reading.design);
+    const auto document = checkedDocument(fields, fields.design());
+    if (!document) {
+        for (const QString& refusal : unannouncedRefusals(fields)) fields.warn(refusal.toStdString());
+        return refuse(design, fields.warnings.join(' '));
     }
 
-    const QByteArray bytes = documentPdf(reports::calculationDocument(fields, documentHeader(project)));
+    const QByteArray bytes = documentPdf(*document);
     const QString failure = writeWholeFile(out, bytes);
     if (!failure.isEmpty()) {
         return refuse(QDir::toNativeSeparators(out), QStringLiteral("datoteku nije moguce snimiti (%1)").arg(failure));

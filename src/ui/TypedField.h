@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "core/basKontrola.h"
+#include "core/Typing.h"
 
 // A text field the user types numbers into. Every typed character passes the
 // key filter (refused ones beep), the typing limit bounds typing only (a

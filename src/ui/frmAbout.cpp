@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
 #include "ui/Twips.h"
@@ -43,9 +42,7 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, QRec
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
-    setUpFixedDialog(this, "frmAbout", "O programu", 4995, 2250);
-
+frmAbout::frmAbout(QWidget* parent) : FixedDialog(parent, "frmAbout", "O programu", 4995, 2250) {
     auto* icon = label(this, "picIcon", twipsRect(240, 240, 540, 540));
     icon->setPixmap(windowIcon().pixmap(px(540), px(540)));
 
@@ -66,6 +63,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     QPushButton* ok = button(this, "cmdOK", "OK", twipsRect(3660, 1365, 1260, 345));
     ok->setDefault(true);
+    setCancelButton(ok);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     QPushButton* sysInfo = button(this, "cmdSysInfo", "&System Info...", twipsRect(3675, 1815, 1245, 345));
     sysInfo->setAutoDefault(false);

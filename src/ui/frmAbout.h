@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/FixedDialog.h"
 
 namespace ui {
 
 // The about window: title, version, and the system information button.
-class frmAbout : public QDialog {
+class frmAbout : public FixedDialog {
     Q_OBJECT
 public:
     explicit frmAbout(QWidget* parent = nullptr);

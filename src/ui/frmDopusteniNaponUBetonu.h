@@ -22,7 +22,7 @@ private:
     void load();
     catalogues::StressChoice choice() const;
     void select(const catalogues::StressChoice& choice);
-    QRadioButton* rowOption(catalogues::StressRow row) const;
+    QRadioButton* rowOption(catalogues::StressTableRow row) const;
 
     void uRedu();
     void odustani();

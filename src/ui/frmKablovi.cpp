@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "core/CableCount.h"
+#include "core/EdgeStresses.h"
 #include "core/ForceBounds.h"
 #include "core/NumberText.h"
 #include "reports/Reports.h"

@@ -33,12 +33,9 @@ frmKontrolaNapona::frmKontrolaNapona(core::MainFields& fields, QWidget* parent)
     list_->setColumnWidth(1, px(2580));
 
     QGroupBox* force = addFrame(this, "Frame2", "Sila PN", twipsRect(0, 1530, 2565, 1395), font);
-    auto* limits = new ClickableLabel("Nk0=", force);
-    limits->setObjectName("Label8");
-    limits->setFont(font);
-    limits->setGeometry(twipsRect(60, 360, 615, 315));
-    limits->setToolTip("Granice sile prethodnog naprezanja");
-    connect(limits, &ClickableLabel::clicked, this, &frmKontrolaNapona::showForceLimits);
+    connect(addClickableLabel(force, "Label8", "Nk0=", twipsRect(60, 360, 615, 315), font,
+                              "Granice sile prethodnog naprezanja"),
+            &ClickableLabel::clicked, this, &frmKontrolaNapona::showForceLimits);
     force_ = addTypedField(force, "txtNk0", NumberKind::Decimal, 7, twipsRect(870, 337, 1185, 420), font);
     addLabel(force, "Label1", "[kN]", twipsRect(2100, 360, 405, 315), font);
     addLabel(force, "Label2", "Nkbes=", twipsRect(60, 900, 915, 315), font);

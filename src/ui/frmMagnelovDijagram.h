@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/FixedDialog.h"
 
 #include "core/DesignInput.h"
 
@@ -8,7 +8,7 @@ namespace ui {
 
 // The Magnel diagram window, drawn from the main window's fields at the
 // moment it opens; it checks nothing and writes nothing back.
-class frmMagnelovDijagram : public QDialog {
+class frmMagnelovDijagram : public FixedDialog {
     Q_OBJECT
 public:
     frmMagnelovDijagram(core::MainFields& fields, QWidget* parent);

@@ -46,7 +46,7 @@ const QString kDesignFilter = QStringLiteral("Projekti prethodnog naprezanja (*.
 std::string nameOf(Field field) { return std::string(core::objectName(field)); }
 
 // What each field holds, with its unit, in the order of core::Field.
-constexpr const char* kToolTips[core::kFieldCount] = {
+constexpr const char* kToolTips[] = {
     "b1 - sirina donje flanse [cm]",
     "b2 - sirina gornje flanse [cm]",
     "d3 - debljina (sirina) rebra [cm]",
@@ -65,6 +65,7 @@ constexpr const char* kToolTips[core::kFieldCount] = {
     "Fk - povrsina celika jednog kabla [cm2]",
     "Gko - pocetni napon u celiku kabla [MPa]",
 };
+static_assert(std::size(kToolTips) == core::kFieldCount, "a tooltip for every field");
 
 template <class FieldWidget>
 FieldWidget* withToolTip(FieldWidget* widget, Field field) {
@@ -100,7 +101,7 @@ QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect g
 frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent)
     : QMainWindow(parent),
       fields_(this),
-      documentCommands_(new DocumentCommands(this, fields_, [this] { return projectHeader(project_); })) {
+      documentCommands_(new DocumentCommands(this, fields_, rest_)) {
     setObjectName("frmPocetniParametriProracuna");
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
@@ -110,7 +111,7 @@ frmPocetniParametriProracuna::frmPocetniParametriProracuna(QWidget* parent)
     setCentralWidget(client);
     buildFrames(client);
     buildMenus();
-    showDesign(startupDesign(), QString());
+    showDesign(core::startupDesign(), QString());
     for (int i = 0; i < core::kFieldCount; ++i) {
         connect(fields_.lineEdit(static_cast<Field>(i)), &QLineEdit::textChanged, this,
                 &frmPocetniParametriProracuna::updateCaption);
@@ -250,18 +251,14 @@ void frmPocetniParametriProracuna::buildMenus() {
 // The table windows are kept hidden between showings so their choices stay;
 // asking for custom values discards the table window.
 void frmPocetniParametriProracuna::openDopusteniNaponiUBetonu() {
-    auto& table = frmDopusteniNaponUBetonu::instance(fields_, this);
-    if (table.exec() != frmDopusteniNaponUBetonu::CustomValues) return;
-    delete &table;
+    if (!frmDopusteniNaponUBetonu::showKept(fields_, this)) return;
     frmProizvoljanDopusteniNapon custom(fields_, this);
     custom.exec();
 }
 
 void frmPocetniParametriProracuna::openVrstaKablova() {
     if (!core::mayOpenVrstaKablova(fields_)) return;
-    auto& table = frmVrstaKablova::instance(fields_, this);
-    if (table.exec() != frmVrstaKablova::CustomValues) return;
-    delete &table;
+    if (!frmVrstaKablova::showKept(fields_, this)) return;
     frmProizvoljanKabel custom(fields_, this);
     custom.exec();
 }
@@ -314,22 +311,13 @@ void frmPocetniParametriProracuna::askToQuit() {
     leaving_ = false;
 }
 
-Design frmPocetniParametriProracuna::currentDesign() const {
-    Design design;
-    for (int i = 0; i < core::kFieldCount; ++i) {
-        const auto field = static_cast<Field>(i);
-        design.text(field) = fields_.text(field);
-    }
-    design.project = project_;
-    return design;
-}
+core::Design frmPocetniParametriProracuna::currentDesign() const { return core::designOf(fields_, rest_); }
 
-void frmPocetniParametriProracuna::showDesign(const Design& design, const QString& path) {
-    project_ = design.project;
+void frmPocetniParametriProracuna::showDesign(const core::Design& design, const QString& path) {
+    rest_ = design;
     path_ = path;
     savedDesign_ = design;
-    const Field* order = core::startupOrder();
-    for (int i = 0; i < core::kFieldCount; ++i) fields_.setText(order[i], design.text(order[i]));
+    core::show(design, fields_);
     updateCaption();
 }
 
@@ -359,7 +347,7 @@ bool frmPocetniParametriProracuna::maySetChangesAside() {
 }
 
 void frmPocetniParametriProracuna::newDesign() {
-    if (maySetChangesAside()) showDesign(startupDesign(), QString());
+    if (maySetChangesAside()) showDesign(core::startupDesign(), QString());
 }
 
 void frmPocetniParametriProracuna::openDesign() {
@@ -399,7 +387,7 @@ bool frmPocetniParametriProracuna::saveAs() {
 }
 
 bool frmPocetniParametriProracuna::writeDesign(const QString& path) {
-    const Design design = currentDesign();
+    const core::Design design = currentDesign();
     QString problem;
     const QByteArray bytes = designFileBytes(design, &problem);
     if (bytes.isEmpty()) {
@@ -415,9 +403,9 @@ bool frmPocetniParametriProracuna::writeDesign(const QString& path) {
 }
 
 void frmPocetniParametriProracuna::editProjectData() {
-    frmPodaciOProjektu window(project_, this);
+    frmPodaciOProjektu window(rest_.project, this);
     if (window.exec() != QDialog::Accepted) return;
-    project_ = window.data();
+    rest_.project = window.data();
     updateCaption();
 }
 

@@ -25,7 +25,7 @@ public:
     core::MainFields& fields() { return fields_; }
 
     // Project, element, engineer and note of the design, for the document's header.
-    const ProjectData& projectData() const { return project_; }
+    const core::ProjectData& projectData() const { return rest_.project; }
 
     // The engineer's adopted number of cables; none for the smallest admissible one.
     std::optional<int> adoptedCables() const { return adoptedCables_; }
@@ -59,8 +59,8 @@ private:
     void buildFrames(QWidget* client);
     void buildMenus();
 
-    Design currentDesign() const;
-    void showDesign(const Design& design, const QString& path);
+    core::Design currentDesign() const;
+    void showDesign(const core::Design& design, const QString& path);
     bool save();
     bool saveAs();
     bool writeDesign(const QString& path);
@@ -69,11 +69,13 @@ private:
     bool maySetChangesAside();
     void updateCaption();
 
+    // The design: its texts in the fields, where the user edits them, every
+    // other part (the project data) in rest_, whose texts are not read.
     WindowFields fields_;
-    ProjectData project_;
+    core::Design rest_;
     std::optional<int> adoptedCables_;
-    QString path_;         // the design's file, empty for a design without one
-    Design savedDesign_;   // the design as its file holds it
+    QString path_;              // the design's file, empty for a design without one
+    core::Design savedDesign_;  // the design as its file holds it
     bool leaving_ = false; // the changes were already asked about on the way out
     DocumentCommands* documentCommands_;
 };

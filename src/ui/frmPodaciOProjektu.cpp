@@ -28,7 +28,7 @@ QLineEdit* lineField(QWidget* parent, const char* name, const QString& text, int
 
 }  // namespace
 
-frmPodaciOProjektu::frmPodaciOProjektu(const ProjectData& data, QWidget* parent)
+frmPodaciOProjektu::frmPodaciOProjektu(const core::ProjectData& data, QWidget* parent)
     : FixedDialog(parent, "frmPodaciOProjektu", "Podaci o projektu", 7320, 4080), original_(data) {
     const QFont font = uiFont(9.75);
     const struct {
@@ -37,10 +37,10 @@ frmPodaciOProjektu::frmPodaciOProjektu(const ProjectData& data, QWidget* parent)
     } labels[] = {{"Projekat", 165}, {"Element", 600}, {"Projektant", 1035}, {"Napomena", 1470}};
     for (const auto& l : labels) addLabel(this, nullptr, l.caption, twipsRect(120, l.top, 1140, 315), font);
 
-    projekat_ = lineField(this, "txtProjekat", data.projekat, 150);
-    element_ = lineField(this, "txtElement", data.element, 585);
-    projektant_ = lineField(this, "txtProjektant", data.projektant, 1020);
-    napomena_ = new QPlainTextEdit(data.napomena, this);
+    projekat_ = lineField(this, "txtProjekat", QString::fromStdString(data.projekat), 150);
+    element_ = lineField(this, "txtElement", QString::fromStdString(data.element), 585);
+    projektant_ = lineField(this, "txtProjektant", QString::fromStdString(data.projektant), 1020);
+    napomena_ = new QPlainTextEdit(QString::fromStdString(data.napomena), this);
     napomena_->setObjectName("txtNapomena");
     napomena_->setFont(font);
     napomena_->setGeometry(twipsRect(kFieldLeft, 1455, kFieldWidth, 1920));
@@ -54,26 +54,29 @@ frmPodaciOProjektu::frmPodaciOProjektu(const ProjectData& data, QWidget* parent)
     projekat_->setFocus();
 }
 
-ProjectData frmPodaciOProjektu::data() const {
+QString frmPodaciOProjektu::note() const {
     // The editor hands back a non-breaking space as a plain one: a note
     // nobody changed keeps its own text.
     const QString shown = napomena_->toPlainText();
-    const QString note = shown == shownNote_ ? original_.napomena : shown;
-    return {projekat_->text(), element_->text(), projektant_->text(), note};
+    return shown == shownNote_ ? QString::fromStdString(original_.napomena) : shown;
+}
+
+core::ProjectData frmPodaciOProjektu::data() const {
+    return {projekat_->text().toStdString(), element_->text().toStdString(), projektant_->text().toStdString(),
+            note().toStdString()};
 }
 
 // Only what a design file can keep leaves the window.
 void frmPodaciOProjektu::uRedu() {
-    const ProjectData d = data();
     const struct {
         const char* item;
-        const QString& text;
+        QString text;
         bool multiLine;
         QWidget* field;
-    } items[] = {{"Projekat", d.projekat, false, projekat_},
-                 {"Element", d.element, false, element_},
-                 {"Projektant", d.projektant, false, projektant_},
-                 {"Napomena", d.napomena, true, napomena_}};
+    } items[] = {{"Projekat", projekat_->text(), false, projekat_},
+                 {"Element", element_->text(), false, element_},
+                 {"Projektant", projektant_->text(), false, projektant_},
+                 {"Napomena", note(), true, napomena_}};
     for (const auto& item : items) {
         const QString refusal = projectTextRefusal(item.item, item.text, item.multiLine);
         if (refusal.isEmpty()) continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Design.h"
 #include "ui/DesignFile.h"
 #include "ui/FixedDialog.h"
 
@@ -13,15 +14,16 @@ namespace ui {
 class frmPodaciOProjektu : public FixedDialog {
     Q_OBJECT
 public:
-    frmPodaciOProjektu(const ProjectData& data, QWidget* parent = nullptr);
+    frmPodaciOProjektu(const core::ProjectData& data, QWidget* parent = nullptr);
 
     // The data as it stands in the window once "U redu" closed it.
-    ProjectData data() const;
+    core::ProjectData data() const;
 
 private:
+    QString note() const;
     void uRedu();
 
-    ProjectData original_;
+    core::ProjectData original_;
     QString shownNote_;  // the note as the editor first showed it
     QLineEdit* projekat_;
     QLineEdit* element_;

@@ -3,15 +3,12 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "ui/DialogFrame.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
 namespace ui {
 
-frmPomoc::frmPomoc(QWidget* parent) : QDialog(parent) {
-    setUpFixedDialog(this, "frmPomoc", "Pomoc", 4650, 2220);
-
+frmPomoc::frmPomoc(QWidget* parent) : FixedDialog(parent, "frmPomoc", "Pomoc", 4650, 2220) {
     auto* list = new QListWidget(this);
     list->setObjectName("lstPomoc");
     list->setFont(uiFont(9.75));

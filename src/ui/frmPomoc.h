@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/FixedDialog.h"
 
 namespace ui {
 
 // The help window: a fixed text describing the workflow.
-class frmPomoc : public QDialog {
+class frmPomoc : public FixedDialog {
     Q_OBJECT
 public:
     explicit frmPomoc(QWidget* parent = nullptr);

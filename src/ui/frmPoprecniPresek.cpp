@@ -3,10 +3,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/NumberText.h"
 #include "core/SectionProperties.h"
 #include "drawing/CrossSectionDrawing.h"
 #include "ui/Controls.h"
-#include "ui/DialogFrame.h"
 #include "ui/DrawingSurface.h"
 #include "ui/Twips.h"
 
@@ -50,9 +50,8 @@ void addProperty(QWidget* parent, const PropertyRow& row, int index, const core:
 
 }  // namespace
 
-frmPoprecniPresek::frmPoprecniPresek(core::MainFields& fields, QWidget* parent) : QDialog(parent) {
-    setUpFixedDialog(this, "frmPoprecniPresek", "Poprecni presek", 7980, 5190);
-
+frmPoprecniPresek::frmPoprecniPresek(core::MainFields& fields, QWidget* parent)
+    : FixedDialog(parent, "frmPoprecniPresek", "Poprecni presek", 7980, 5190) {
     const core::DesignValues design = core::readDesignValues(fields);
     auto* surface = new DrawingSurface(this, "Poprecni presek");
     surface->setObjectName("pctPoprecniPresek");
@@ -62,7 +61,7 @@ frmPoprecniPresek::frmPoprecniPresek(core::MainFields& fields, QWidget* parent) 
     const core::SectionProperties properties = core::computeSectionProperties(design.section);
     for (int i = 0; i < static_cast<int>(std::size(kRows)); ++i) addProperty(this, kRows[i], i, properties);
 
-    closeButton(this, twipsRect(6735, 4620, 1150, 480));
+    addCloseButton(twipsRect(6735, 4620, 1150, 480));
 }
 
 }  // namespace ui

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/AdoptedCables.h"
 #include "core/CableCount.h"
 #include "core/NumberText.h"
 #include "reports/CablesText.h"

@@ -18,8 +18,9 @@ class frmVrstaKablova : public TableWindow<frmVrstaKablova> {
 public:
     frmVrstaKablova(core::MainFields& fields, QWidget* parent);
 
-    // The characteristics of the selected type into this window's fields.
-    void basProracunKarakteristikaUsvojenogKabla();
+    // The owner's cable window, created with its load step if there is none,
+    // shows the characteristics of its selected type.
+    static void refresh(core::MainFields& fields, QWidget* owner);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -32,6 +33,8 @@ private:
     void buildEccentricity();
     void buildButtons();
     void load();
+    // The characteristics of the selected type into this window's fields.
+    void showAdoptedCable();
 
     int selectedType() const;
     void optionClicked(int type);
@@ -41,7 +44,6 @@ private:
     void uRedu();
     void odustani();
 
-    WindowFormFields own_;
     QRadioButton* options_[catalogues::kCableTypeCount] = {};
     QLabel* wireLabels_[catalogues::kWireColumnCount] = {};
     TypedField* koeficijent_ = nullptr;
@@ -53,7 +55,7 @@ private:
     bool refusePress_ = false;
 };
 
-// Runs the computation in the owner's cable window, creating it if needed.
-void basProracunKarakteristikaUsvojenogKabla(core::MainFields& fields, QWidget* owner);
+// The information box of the "ek=" labels of both cable windows.
+void showEccentricityAdvice(QWidget* parent);
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/FieldTexts.h"
 #include "ui/DesignFile.h"
 
 namespace {
@@ -11,20 +12,22 @@ namespace {
 struct Run {
     int status = -1;
     QString standardError;
+    QString standardOutput;
 };
 
 // The program with no display at all (no DISPLAY, WAYLAND_DISPLAY or
-// QT_QPA_PLATFORM), or with the display named.
-Run runProgram(const QStringList& arguments, const QString& display = {}) {
+// QT_QPA_PLATFORM), or with the variables given ("DISPLAY=:4711").
+Run runProgram(const QStringList& arguments, const QStringList& variables = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(variable);
-    if (!display.isEmpty()) environment.insert("DISPLAY", display);
+    for (const QString& variable : variables) environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(PREDNAPREZANJE_EXECUTABLE, arguments);
     if (!process.waitForFinished(60000)) return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
+            QString::fromLocal8Bit(process.readAllStandardError()),
+            QString::fromLocal8Bit(process.readAllStandardOutput())};
 }
 
 // The output of a poppler tool, or an empty text.
@@ -42,7 +45,7 @@ QByteArray readFile(const QString& path) {
 
 // A design file of the start-up design with some texts and the project data changed.
 QString writeDesign(const QString& path, const QList<QPair<core::Field, std::string>>& texts) {
-    ui::Design design = ui::startupDesign();
+    core::Design design = core::startupDesign();
     for (const auto& [field, text] : texts) design.text(field) = text;
     design.project = {"Most preko Save", "Glavni nosac", "I. Ivic", ""};
     QFile file(path);
@@ -97,7 +100,7 @@ private slots:
     void aDisplayOutOfReachIsNotNeeded() {
         QTemporaryDir dir;
         const QString out = dir.filePath("proracun.pdf");
-        const Run run = runProgram({"--pdf", out}, ":4711");
+        const Run run = runProgram({"--pdf", out}, {"DISPLAY=:4711"});
         QCOMPARE(run.status, 0);
         QVERIFY(readFile(out).startsWith("%PDF-"));
     }
@@ -157,6 +160,82 @@ private slots:
         QCOMPARE(readFile(out), QByteArray("old"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList({"m2.prednap", "proracun.pdf"}));
+    }
+
+    // Each refusal of the checks names its own cause, every message once.
+    void refusalsNameTheirCause_data() {
+        QTest::addColumn<QStringList>("emptied");  // symbols of the fields left empty
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a flange") << QStringList{"b1"} << "Polje b1 mora biti popunjeno !";
+        QTest::newRow("three flanges") << QStringList{"b2", "d1", "d2"} << "Polja b2, d1 i d2 moraju biti popunjena !";
+        QTest::newRow("a moment") << QStringList{"Mp"} << "Mg, Mp i Ms moraju biti popunjeni !";
+        QTest::newRow("the steel and a moment")
+            << QStringList{"Fk", "Mg"}
+            << "Polje -Karakteristike celika- mora biti korektno popunjeno ! Mg, Mp i Ms moraju biti popunjeni !";
+        QTest::newRow("the web and a flange") << QStringList{"b", "d1"}
+                                              << "Vrednosti polja d3 i b moraju biti razlicita od nule ! Polje d1 "
+                                                 "mora biti popunjeno !";
+    }
+
+    void refusalsNameTheirCause() {
+        QFETCH(QStringList, emptied);
+        QFETCH(QString, said);
+        QList<QPair<core::Field, std::string>> texts;
+        for (int i = 0; i < core::kFieldCount; ++i) {
+            const auto field = static_cast<core::Field>(i);
+            if (emptied.contains(QString::fromLatin1(core::symbol(field)))) texts.append({field, ""});
+        }
+        QCOMPARE(texts.size(), emptied.size());
+        QTemporaryDir dir;
+        const QString design = writeDesign(dir.filePath("nosac.prednap"), texts);
+        const Run run = runProgram({"--pdf", dir.filePath("nosac.pdf"), design});
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.standardError, "prednaprezanje: " + QDir::toNativeSeparators(design) + ": " + said + "\n");
+        QVERIFY(!QFile::exists(dir.filePath("nosac.pdf")));
+    }
+
+    // The command line answers without a display, and says what is wrong in one line.
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("display");  // a variable that names one, or none
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");   // a pattern of the whole standard output
+        QTest::addColumn<QString>("error");    // the whole standard error
+        const QString help = R"(^Upotreba: \S*prednaprezanje \[opcije\] \[FILE\]\n(.|\n)*--pdf <OUT.pdf> )";
+        const QString hint = " Pomoc: prednaprezanje --help\n";
+        QTest::newRow("help") << QStringList{"--help"} << "" << 0 << help << "";
+        QTest::newRow("help with Qt's options") << QStringList{"--help-all"} << "" << 0 << help + "(.|\n)*-platform"
+                                                << "";
+        QTest::newRow("version") << QStringList{"--version"} << "" << 0 << R"(^prednaprezanje \d+\.\d+\.\d+\n$)"
+                                 << "";
+        QTest::newRow("version, display out of reach")
+            << QStringList{"-v"} << "DISPLAY=:4711" << 0 << R"(^prednaprezanje \d+\.\d+\.\d+\n$)" << "";
+        QTest::newRow("unknown option") << QStringList{"--nema"} << "" << 2 << "^$"
+                                        << "prednaprezanje: Nepoznata opcija 'nema'." + hint;
+        QTest::newRow("unknown option with a display") << QStringList{"-x", "a.prednap"} << "QT_QPA_PLATFORM=offscreen"
+                                                       << 2 << "^$" << "prednaprezanje: Nepoznata opcija 'x'." + hint;
+        QTest::newRow("no value for --pdf") << QStringList{"--pdf"} << "" << 2 << "^$"
+                                            << "prednaprezanje: Nedostaje vrednost posle '--pdf'." + hint;
+        QTest::newRow("windows without a display")
+            << QStringList{} << "" << 1 << "^$"
+            << "prednaprezanje: prozorima programa potreban je ekran, a nijedan nije dostupan; bez ekrana radi "
+               "prednaprezanje --pdf OUT.pdf [FILE]\n";
+    }
+
+    void commandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, display);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QFETCH(QString, error);
+        QTemporaryDir runtime;  // as a desktop session provides it, so Qt has nothing to say of it
+        QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QStringList variables{"XDG_RUNTIME_DIR=" + runtime.path()};
+        if (!display.isEmpty()) variables << display;
+        const Run run = runProgram(arguments, variables);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.standardOutput.contains(QRegularExpression(output)), qPrintable(run.standardOutput));
+        QCOMPARE(run.standardError, error);
     }
 };
 

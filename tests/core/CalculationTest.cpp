@@ -13,7 +13,7 @@ using namespace core;
 
 namespace {
 
-DesignValues startupDesign() { return readDesignValues(FakeFields()); }
+DesignValues startupValues() { return readDesignValues(FakeFields()); }
 
 DesignValues designWith(Field field, const char* text) { return readDesignValues(FakeFields().with(field, text)); }
 
@@ -58,14 +58,14 @@ TEST(SectionProperties, NegativeWebPartGivesTheExactSecondMoment) {
 }
 
 TEST(SectionProperties, DisplayRoundsToOneDecimal) {
-    const SectionProperties p = computeSectionProperties(startupDesign().section);
+    const SectionProperties p = computeSectionProperties(startupValues().section);
     const char* expected[] = {"3700", "85", "85", "12404533.3", "145935.7", "145935.7", "39.4", "39.4"};
     const double values[] = {p.A, p.yb1, p.yb2, p.Ib, p.Wb1, p.Wb2, p.kb1, p.kb2};
     for (int i = 0; i < 8; ++i) EXPECT_EQ(displayText(values[i]), expected[i]) << i;
 }
 
 TEST(ForceBounds, StartupDesign) {
-    const ForceBounds f = computeForceBounds(startupDesign());
+    const ForceBounds f = computeForceBounds(startupValues());
     EXPECT_EQ(f.Mmin, 617.51);
     EXPECT_EQ(numberToText(f.Mmax), "2540.41");
     EXPECT_EQ(numberToText(Round(f.q1, 12)), "0.000331890225");
@@ -83,7 +83,7 @@ TEST(ForceBounds, StartupDesign) {
 }
 
 TEST(EdgeStresses, StartupDesignAtMinNkoMeetsTheServiceTensionLimit) {
-    const DesignValues v = startupDesign();
+    const DesignValues v = startupValues();
     const ForceBounds f = computeForceBounds(v);
     const EdgeStresses s = computeEdgeStresses(v, f.minNko);
     EXPECT_NEAR(s.Gb1_0, 15.278, 5e-4);
@@ -113,7 +113,7 @@ TEST(EdgeStresses, RecheckOfATypedForce) {
         {"above the upper limit resets to the lower", "3000", Nk0Check::AboveUpperLimit, "2477.04"},
         {"lone point counts as zero", ".", Nk0Check::BelowLowerLimit, "2477.04"},
     };
-    const DesignValues v = startupDesign();
+    const DesignValues v = startupValues();
     for (const auto& c : cases) {
         const StressRecheck r = recheckStresses(v, c.force);
         EXPECT_EQ(r.check, c.check) << c.name;
@@ -130,7 +130,7 @@ TEST(EdgeStresses, RecheckOfATypedForce) {
 }
 
 TEST(ForceBounds, ClassifiesForcesAtAndAroundTheLimits) {
-    const ForceBounds f = computeForceBounds(startupDesign());
+    const ForceBounds f = computeForceBounds(startupValues());
     EXPECT_EQ(checkAdmissibleNk0(f, f.N3), Nk0Check::Admissible);
     EXPECT_EQ(checkAdmissibleNk0(f, f.N2), Nk0Check::Admissible);
     EXPECT_EQ(checkAdmissibleNk0(f, f.N3 - 0.001), Nk0Check::BelowLowerLimit);
@@ -243,7 +243,7 @@ TEST(ForceBounds, ZeroTermsFollowTheConditionsTheyComeFrom) {
 }
 
 TEST(CableCount, ForceInOneCableAndTheCount) {
-    const DesignValues v = startupDesign();
+    const DesignValues v = startupValues();
     const double z = Zk0(v.cable.Fk, v.cable.Gk0);
     EXPECT_NEAR(z, 486.7372, 1e-9);
     EXPECT_EQ(numberToText(Round(z, 2)), "486.74");

@@ -20,22 +20,6 @@ const std::string kEccentricity = "Polje -Ekscentricitet kablova- mora biti kore
 const std::string kRangeM = "Koeficijent efikasnosti prethodnog naprezanja moze imati vrednost izmedju 0 i 1 !";
 const std::string kExceeded = "Dopusteni naponi su prekoraceni !";
 
-TEST(KeyFilters, AcceptDigitsBackspaceAndOnePoint) {
-    for (char c : std::string("0123456789\b")) {
-        EXPECT_EQ(FiltarCelogBroja(c).accepted, c);
-        EXPECT_FALSE(FiltarCelogBroja(c).beep);
-        EXPECT_EQ(FiltarDecimalnogBroja(c, "1.5").accepted, c);
-    }
-    for (char c : std::string(".-+ eE,a\r\x1b\x03\x16\x18")) {
-        EXPECT_FALSE(FiltarCelogBroja(c).accepted) << int(c);
-        EXPECT_TRUE(FiltarCelogBroja(c).beep) << int(c);
-    }
-    EXPECT_EQ(FiltarDecimalnogBroja('.', "617").accepted, '.');
-    EXPECT_FALSE(FiltarDecimalnogBroja('.', "617.").accepted);
-    EXPECT_TRUE(FiltarDecimalnogBroja('.', ".5").beep);
-    EXPECT_FALSE(FiltarDecimalnogBroja('-', "").accepted);
-}
-
 struct CheckCase {
     const char* name;
     std::vector<std::pair<Field, const char*>> texts;

@@ -15,7 +15,7 @@ using core::Field;
 namespace {
 
 std::string textOf(const FakeFields& fields) {
-    return documentText(reports::calculationDocument(fields, {"prednaprezanje 1.0.0", "08.12.2026", {}}));
+    return documentText(reports::calculationDocument(fields.design(), {"prednaprezanje 1.0.0", "08.12.2026", {}}));
 }
 
 // The last section, the conclusion, without its title.
@@ -92,7 +92,7 @@ TEST(CalculationDocument, StartupDesignWholeText) {
 
 TEST(CalculationDocument, DrawingsAreTheWindowsOwn) {
     const FakeFields fields;
-    const reports::CalculationDocument doc = reports::calculationDocument(fields, {});
+    const reports::CalculationDocument doc = reports::calculationDocument(fields.design(), {});
     const core::DesignValues v = core::readDesignValues(fields);
     const auto& beside = std::get<reports::TableBesideFigure>(doc.sections[1].blocks.front());
     EXPECT_EQ(beside.figure.drawing.size(), drawing::crossSectionDrawing(v).size());

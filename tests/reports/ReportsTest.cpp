@@ -111,8 +111,9 @@ bool showsInfOrNan(std::string text) {
 }
 
 // A condition whose eccentricity term is negative bounds the force from the
-// other side, and its row says so; every other row keeps its relation, also a
-// lower limit below zero, which admits every force just as no limit does.
+// other side, and its row says so; every other row keeps its relation on Nk0,
+// also a lower limit below zero, which admits every force just as no limit
+// does. A negative moment-and-stress term turns the relation on 1/Nk0 round.
 TEST(CableReport, RowsStateTheSideEachConditionBoundsTheForceFrom) {
     const struct {
         const char* name;
@@ -129,7 +130,7 @@ TEST(CableReport, RowsStateTheSideEachConditionBoundsTheForceFrom) {
          {"1/Nk0>=(ek+kb2)/(minM+Wb1*Gbd0)= 0.000200510963  Nk0<= 4987.26 [kN]",
           "1/Nk0>=(ek-kb1)/(minM+Wb2*Gbz0)= -8.9471475E-05  Nk0>= -11176.75 [kN]",
           "1/Nk0<=m*[(ek+kb2)/(maxM-Wb1*Gbzbes)]= 0.000306923636  Nk0>= 3258.14 [kN]",
-          "1/Nk0<=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= 0.000288009824  Nk0<= 3472.1 [kN]"}},
+          "1/Nk0>=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= 0.000288009824  Nk0<= 3472.1 [kN]"}},
     };
     for (const auto& c : cases) {
         FakeFields fields;

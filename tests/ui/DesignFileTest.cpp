@@ -6,7 +6,7 @@
 #include "ui/DesignFile.h"
 
 using core::Field;
-using ui::Design;
+using core::Design;
 
 namespace {
 
@@ -43,7 +43,7 @@ const QByteArray kExample = R"({
 )";
 
 Design exampleDesign() {
-    Design d = ui::startupDesign();
+    Design d = core::startupDesign();
     d.project = {"Most preko Save", "Glavni nosac, presek u sredini raspona", "M. Petrovic",
                  "Beton MB40.\nKablovi tipa A."};
     return d;
@@ -75,9 +75,9 @@ private slots:
 
     void roundTrip_data() {
         QTest::addColumn<Design>("design");
-        QTest::newRow("start-up design") << ui::startupDesign();
+        QTest::newRow("start-up design") << core::startupDesign();
         QTest::newRow("with project data") << exampleDesign();
-        Design unusual = ui::startupDesign();
+        Design unusual = core::startupDesign();
         unusual.text(Field::M) = "0.80";
         unusual.text(Field::Mg) = ".8";
         unusual.text(Field::Mp) = "5.";
@@ -88,8 +88,8 @@ private slots:
         unusual.text(Field::Fk) = "8.5E-05";
         unusual.text(Field::Gbz0) = "";
         QTest::newRow("unusual but valid texts") << unusual;
-        Design text = ui::startupDesign();
-        text.project = {QString::fromUtf8("Most \"Ada\" \\ čćžšđ 桥"), QString(200, 'x'), " ",
+        Design text = core::startupDesign();
+        text.project = {"Most \"Ada\" \\ čćžšđ 桥", std::string(200, 'x'), " ",
                         "prvi red\n\tdrugi red\n\n"};
         QTest::newRow("quotes, backslash, diacritics, breaks, longest line") << text;
     }
@@ -199,7 +199,7 @@ private slots:
         QVERIFY2(parsed.design, qPrintable(parsed.error));
         for (int i = 0; i < core::kFieldCount; ++i) {
             const auto f = static_cast<Field>(i);
-            QCOMPARE(parsed.design->text(f), ui::startupDesign().text(f));
+            QCOMPARE(parsed.design->text(f), core::startupDesign().text(f));
         }
     }
 
@@ -219,13 +219,24 @@ private slots:
         QCOMPARE(read.error.count('\n'), 1);
     }
 
+    void unreadableDesignIsNotWritten_data() {
+        QTest::addColumn<Design>("design");
+        QTest::addColumn<QString>("error");
+        Design text = core::startupDesign();
+        text.text(Field::B1) = "4 0";
+        QTest::newRow("field text no field holds") << text << "Polje b1: \"4 0\" nije broj.";
+        Design project = core::startupDesign();
+        project.project.element = "Nosac \xC8";  // not UTF-8: it would read back changed
+        QTest::newRow("project text that is not UTF-8") << project << "Projekat se ne moze zapisati.";
+    }
+
     // A design the windows could not have made is never written.
     void unreadableDesignIsNotWritten() {
-        Design d = ui::startupDesign();
-        d.text(Field::B1) = "4 0";
-        QString error;
-        QVERIFY(ui::designFileBytes(d, &error).isEmpty());
-        QCOMPARE(error, QString("Polje b1: \"4 0\" nije broj."));
+        QFETCH(Design, design);
+        QFETCH(QString, error);
+        QString why;
+        QVERIFY(ui::designFileBytes(design, &why).isEmpty());
+        QCOMPARE(why, error);
     }
 };
 

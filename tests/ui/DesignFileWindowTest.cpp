@@ -82,8 +82,8 @@ private:
     QPointer<QFileDialog> current_;
 };
 
-ui::Design unusualDesign() {
-    ui::Design d = ui::startupDesign();
+core::Design unusualDesign() {
+    core::Design d = core::startupDesign();
     d.text(Field::M) = "0.80";
     d.text(Field::Mg) = ".8";
     d.text(Field::Mp) = "5.";
@@ -99,7 +99,7 @@ QString texts(QWidget& w) {
     return list.join('|');
 }
 
-QString texts(const ui::Design& d) {
+QString texts(const core::Design& d) {
     QStringList list;
     for (const std::string& t : d.texts) list << QString::fromStdString(t);
     return list.join('|');
@@ -116,7 +116,7 @@ class DesignFileWindowTest : public QObject {
     // A window showing the start-up design opened from the file nosac1.prednap.
     void openStartupDesign(frmPocetniParametriProracuna& w) {
         const QString path = pathOf("nosac1.prednap");
-        QVERIFY(writeFile(path, ui::designFileBytes(ui::startupDesign())));
+        QVERIFY(writeFile(path, ui::designFileBytes(core::startupDesign())));
         QVERIFY(w.openDesignFile(path));
         QCOMPARE(w.windowTitle(), kCaption + " - nosac1.prednap");
     }
@@ -164,7 +164,7 @@ private slots:
             QCOMPARE(dialogs.titles, QStringList{"Snimanje projekta"});
         }
         const QString path = pathOf("nosac2.prednap");
-        ui::Design expected = ui::startupDesign();
+        core::Design expected = core::startupDesign();
         expected.text(Field::Mg) = "700";
         QCOMPARE(readFile(path), ui::designFileBytes(expected));
         QCOMPARE(w.windowTitle(), kCaption + " - nosac2.prednap");
@@ -194,7 +194,7 @@ private slots:
         trigger(w, "mnuDatotekaSnimiKao");
         QCOMPARE(answerer.texts(), QStringList{"Datoteka \"" + QDir::toNativeSeparators(path) +
                                                "\" vec postoji. Da li zelite da je zamenite ?"});
-        QCOMPARE(readFile(path), ui::designFileBytes(ui::startupDesign()));
+        QCOMPARE(readFile(path), ui::designFileBytes(core::startupDesign()));
     }
 
     void openThroughTheDialogShowsTheTextsAsTheyStand() {
@@ -216,15 +216,15 @@ private slots:
 
         // Novi: the start-up texts, no file, no project data.
         trigger(w, "mnuDatotekaNovi");
-        QCOMPARE(texts(w), texts(ui::startupDesign()));
-        QVERIFY(w.projectData() == ui::ProjectData{});
+        QCOMPARE(texts(w), texts(core::startupDesign()));
+        QVERIFY(w.projectData() == core::ProjectData{});
         QCOMPARE(w.windowTitle(), kCaption);
     }
 
     void refusedFileChangesNothing_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        const QByteArray good = ui::designFileBytes(ui::startupDesign());
+        const QByteArray good = ui::designFileBytes(core::startupDesign());
         QTest::newRow("letters in a dimension")
             << QByteArray(good).replace(R"("b1": "40")", R"("b1": "4x0")") << "Polje b1: \"4x0\" nije broj.";
         QTest::newRow("truncated") << good.left(good.size() / 2) << "";
@@ -336,7 +336,7 @@ private slots:
     void failedSaveKeepsTheDesignUnsaved() {
         QTemporaryDir folder;
         const QString path = QDir(folder.path()).filePath("nosac.prednap");
-        QVERIFY(writeFile(path, ui::designFileBytes(ui::startupDesign())));
+        QVERIFY(writeFile(path, ui::designFileBytes(core::startupDesign())));
         frmPocetniParametriProracuna w;
         w.show();
         QVERIFY(w.openDesignFile(path));
@@ -395,16 +395,16 @@ private slots:
             trigger(w, "mnuDatotekaPodaciOProjektu");
         };
         fillAndPress("prva\ndruga", "cmdOdustani");
-        QVERIFY(w.projectData() == ui::ProjectData{});
+        QVERIFY(w.projectData() == core::ProjectData{});
         QCOMPARE(w.windowTitle(), kCaption + " - nosac1.prednap");
         {
             MessageBoxAnswerer answerer;
             fillAndPress(QString(ui::kProjectNoteLimit + 1, 'x'), "cmdURedu");  // refused, then cancelled
             QCOMPARE(answerer.texts(), QStringList{"Podatak Napomena ima vise od 2000 znakova."});
-            QVERIFY(w.projectData() == ui::ProjectData{});
+            QVERIFY(w.projectData() == core::ProjectData{});
         }
         fillAndPress("prva\ndruga", "cmdURedu");
-        const ui::ProjectData expected{"Most preko Save", "Glavni nosac, presek u sredini raspona", "M. Petrovic",
+        const core::ProjectData expected{"Most preko Save", "Glavni nosac, presek u sredini raspona", "M. Petrovic",
                                        "prva\ndruga"};
         QVERIFY(w.projectData() == expected);
         QCOMPARE(w.windowTitle(), kCaption + " - nosac1.prednap*");

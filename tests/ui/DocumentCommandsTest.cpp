@@ -7,6 +7,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -164,7 +165,8 @@ private slots:
         FakeFields fields;
         for (const auto& [field, text] : texts) fields.setText(static_cast<core::Field>(field), text.toStdString());
         const std::string long_(300, 'W');
-        const auto document = reports::calculationDocument(fields, ui::documentHeader({long_, long_, long_}));
+        const auto document =
+            reports::calculationDocument(fields.design(), ui::documentHeader({long_, long_, long_, {}}));
         QCOMPARE(pageCount(ui::documentPdf(document)), 2);
     }
 
@@ -176,21 +178,32 @@ private slots:
         printer.setOutputFileName(dir.filePath("stampa.pdf"));
         printer.setResolution(600);
         const FakeFields fields;
-        QCOMPARE(ui::printDocument(printer, reports::calculationDocument(fields, ui::documentHeader({}))), 2);
+        QCOMPARE(ui::printDocument(printer, reports::calculationDocument(fields.design(), ui::documentHeader({}))), 2);
         QCOMPARE(printer.resolution(), 96);
         QCOMPARE(pageCount(readFile(dir.filePath("stampa.pdf"))), 2);
     }
 
-    void previewShowsTwoPages() {
+    // Two pages, each shown whole, in most of the screen.
+    void previewShowsTwoWholePages() {
         ui::frmPocetniParametriProracuna main;
         int pages = 0;
+        QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
+        QSize size;
         ModalWatcher watcher([&](QWidget* modal) {
-            if (auto* preview = modal->findChild<QPrintPreviewWidget*>()) pages = preview->pageCount();
+            if (auto* preview = modal->findChild<QPrintPreviewWidget*>()) {
+                pages = preview->pageCount();
+                zoom = preview->zoomMode();
+            }
+            size = modal->size();
             modal->close();
         });
         action(main, "mnuDatotekaPregledPreStampe")->trigger();
         QCOMPARE(watcher.seen, QStringList{"QPrintPreviewDialog"});
         QCOMPARE(pages, 2);
+        QCOMPARE(zoom, QPrintPreviewWidget::FitInView);
+        const QSize screen = main.screen()->availableGeometry().size();
+        QVERIFY2(size.width() >= 0.75 * screen.width() && size.height() >= 0.75 * screen.height(),
+                 qPrintable(QString("%1x%2").arg(size.width()).arg(size.height())));
     }
 
     void printAsksForThePrinterFirst() {

@@ -23,7 +23,7 @@
 #include "OpenedWindow.h"
 #include "core/FieldTexts.h"
 #include "core/NumberText.h"
-#include "core/basKontrola.h"
+#include "core/Typing.h"
 #include "ui/DesignFile.h"
 #include "ui/TypedField.h"
 #include "ui/frmPocetniParametriProracuna.h"

@@ -216,7 +216,7 @@ private slots:
         ui::frmKablovi cables(main.fields(), &main);
         QCOMPARE(text(cables, "txtNk0"), QString("3258.15"));
         QVERIFY(cables.findChild<QPushButton*>("cmdProracun")->isEnabled());
-        QCOMPARE(rows(cables)[8], QString("1/Nk0<=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= 0.000288009824  Nk0<= 3472.1 [kN]"));
+        QCOMPARE(rows(cables)[8], QString("1/Nk0>=m*[(ek-kb1)/(maxM-Wb2*Gbdbes)]= 0.000288009824  Nk0<= 3472.1 [kN]"));
         MessageBoxAnswerer answerer;
         for (const char* force : {"3400", "3472.1"}) {
             type(cables, "txtNk0", force);
