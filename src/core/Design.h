@@ -2,7 +2,12 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
+
+#include "core/BendingInputs.h"
+#include "core/LossInputs.h"
+#include "core/MaterialBasis.h"
 
 // The record of one design: what a design file holds and what the
 // calculation document is built from. Every part a design may leave out is a
@@ -35,6 +40,15 @@ struct ProjectData {
 struct Design {
     std::array<std::string, kFieldCount> texts;  // exactly as typed, indexed by Field
     ProjectData project;
+    // The engineer's number of cables; none: the smallest admissible whole count.
+    std::optional<int> adoptedCables;
+    // The windows that last wrote the allowable stresses and the cable.
+    StressBasis stressBasis;
+    CableBasis cableBasis;
+    // What m was worked out from; none: m typed ("zadato").
+    std::optional<LossInputs> losses;
+    // The ultimate limit state in bending; none: not checked.
+    std::optional<BendingInputs> bending;
 
     const std::string& text(Field field) const { return texts[static_cast<std::size_t>(field)]; }
     std::string& text(Field field) { return texts[static_cast<std::size_t>(field)]; }

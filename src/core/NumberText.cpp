@@ -149,9 +149,9 @@ double Round(double x, int n) {
 
 std::string roundedText(double x, int n) { return numberToText(Round(x, n)); }
 
-std::string significantText(double x) {
+std::string significantText(double x, int digits) {
     if (!std::isfinite(x) || x == 0) return numberToText(x);
-    const int places = 5 - static_cast<int>(std::floor(std::log10(std::fabs(x))));
+    const int places = digits - 1 - static_cast<int>(std::floor(std::log10(std::fabs(x))));
     return roundedText(x, std::max(places, 0));
 }
 

@@ -31,9 +31,10 @@ double Round(double x, int n);
 // The text of Round(x, n): "2477.04", "0.000331890225".
 std::string roundedText(double x, int n);
 
-// x to six significant digits, the shortest text of that value: a working
-// value to follow the arithmetic by hand ("0.394425", "0.0203784").
-std::string significantText(double x);
+// x to `digits` significant digits (whole numbers keep every digit), the
+// shortest text of that value: a working value to follow the arithmetic by
+// hand ("0.394425", "0.0203784").
+std::string significantText(double x, int digits = 6);
 
 // A section property as the cross-section window shows it: one decimal, halves to even.
 std::string displayText(double value);

@@ -13,20 +13,15 @@
 namespace reports {
 namespace {
 
+// Intermediate values to four significant digits, enough to follow the arithmetic by hand.
+std::string fourDigits(double x) { return core::significantText(x, 4); }
+
 using core::numberToText;
 using core::roundedText;
 
 constexpr const char* kStressesNotGiven = "Dopusteni naponi u betonu: nije navedeno";
 constexpr const char* kCableNotGiven = "Kabl: nije navedeno";
 constexpr double kHighStrengthFrom = 50;  // MPa: Table 3.1 writes fctm otherwise above C50/60
-
-// An intermediate value to four significant digits, enough to follow the
-// arithmetic by hand; the limits themselves are the field texts.
-std::string fourDigits(double x) {
-    if (!std::isfinite(x) || x == 0) return numberToText(x);
-    const int places = 3 - static_cast<int>(std::floor(std::log10(std::fabs(x))));
-    return roundedText(x, std::max(places, 0));
-}
 
 std::string fctmFormula(double fck, const char* strength) {
     const std::string s = strength;
