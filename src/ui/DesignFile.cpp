@@ -22,6 +22,7 @@ const QString kFormatTag = QStringLiteral("prednaprezanje");
 const QString kVersionKey = QStringLiteral("formatVerzija");
 const QString kInputsKey = QStringLiteral("ulaz");
 const QString kProjectKey = QStringLiteral("projekat");
+const QString kAdoptedCablesKey = QStringLiteral("usvojeniBrojKablova");
 
 const QString kNotADesign = QStringLiteral("Datoteka nije projekat prethodnog naprezanja.");
 
@@ -61,7 +62,7 @@ QString readVersion(const QJsonObject& root) {
         return QStringLiteral("Verzija formata nije ispravno zapisana.");
     }
     if (v > kDesignFileVersion) {
-        return QStringLiteral("Projekat je zapisan u formatu verzije %1, a program cita samo verziju %2.")
+        return QStringLiteral("Projekat je zapisan u formatu verzije %1, a program cita samo verzije 1 do %2.")
             .arg(QString::number(v, 'g', 15))
             .arg(kDesignFileVersion);
     }
@@ -113,6 +114,22 @@ QString readProject(const QJsonObject& root, ProjectData& project) {
     return {};
 }
 
+// The engineer's number of cables; without it the design adopts the smallest admissible one.
+QString readAdoptedCables(const QJsonObject& root, std::optional<int>& count) {
+    const QJsonValue value = root.value(kAdoptedCablesKey);
+    if (value.isUndefined()) return {};
+    const double n = value.toDouble(0);
+    if (!value.isDouble() || n < 1 || n > kAdoptedCablesMax || n != std::floor(n)) {
+        return QStringLiteral("Usvojeni broj kablova nije ceo broj od 1 do %1.").arg(kAdoptedCablesMax);
+    }
+    count = static_cast<int>(n);
+    return {};
+}
+
+void writeAdoptedCables(const std::optional<int>& count, QJsonObject& root) {
+    if (count) root.insert(kAdoptedCablesKey, *count);
+}
+
 }  // namespace
 
 QString projectTextRefusal(const QString& item, const QString& text, bool multiLine) {
@@ -145,10 +162,12 @@ DesignFileReading parseDesignFile(const QByteArray& bytes) {
     const QJsonObject root = document.object();
     if (root.value(kFormatKey).toString() != kFormatTag) return refused(kNotADesign);
     Design design;
-    for (const QString& problem : {readVersion(root), readInputs(root, design), readProject(root, design.project)}) {
+    for (const QString& problem : {readVersion(root), readInputs(root, design), readProject(root, design.project),
+                                   readAdoptedCables(root, design.adoptedCables)}) {
         if (!problem.isEmpty()) return refused(problem);
     }
-    if (const QString key = unknownKey(root, {kFormatKey, kVersionKey, kProjectKey, kInputsKey}); !key.isEmpty()) {
+    if (const QString key = unknownKey(root, {kFormatKey, kVersionKey, kProjectKey, kInputsKey, kAdoptedCablesKey});
+        !key.isEmpty()) {
         return refused(QStringLiteral("Nepoznat podatak %1.").arg(key));
     }
     return {design, {}};
@@ -180,10 +199,11 @@ QByteArray designFileBytes(const Design& design, QString* error) {
         project.insert(QString::fromLatin1(item.key), QString::fromStdString(design.project.*item.member));
     }
     // The object keeps its keys in sorted order, so the format tag and version come first.
-    const QJsonObject root{{kFormatKey, kFormatTag},
-                           {kVersionKey, kDesignFileVersion},
-                           {kProjectKey, project},
-                           {kInputsKey, inputs}};
+    QJsonObject root{{kFormatKey, kFormatTag}, {kProjectKey, project}, {kInputsKey, inputs}};
+    const qsizetype version1Keys = root.size();
+    writeAdoptedCables(design.adoptedCables, root);
+    // Only a part beyond the texts and the project data makes it version 2.
+    root.insert(kVersionKey, root.size() > version1Keys ? 2 : 1);
     QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
     const DesignFileReading back = parseDesignFile(bytes);
     if (back.design == design) return bytes;

@@ -14,9 +14,13 @@
 namespace ui {
 
 inline constexpr qint64 kDesignFileMaxSize = 1 << 20;  // bytes
-inline constexpr int kDesignFileVersion = 1;
+// The newest version read. Version 1 holds the field texts and the project
+// data alone; version 2 may hold the other parts of a design, and is written
+// only when one of them is given, so a design without them keeps its bytes.
+inline constexpr int kDesignFileVersion = 2;
 inline constexpr int kProjectLineLimit = 200;  // characters of Projekat, Element, Projektant
 inline constexpr int kProjectNoteLimit = 2000;  // characters of Napomena
+inline constexpr int kAdoptedCablesMax = 9999;  // the most cables a design can adopt
 inline constexpr char kDesignFileSuffix[] = "prednap";
 
 // A design read from a file, or why not. When read from a path, the error

@@ -277,8 +277,13 @@ void frmPocetniParametriProracuna::openKablovi() {
 
 void frmPocetniParametriProracuna::openUsvojeniKablovi() {
     if (!core::mayOpenKablovi(fields_)) return;
-    frmUsvojeniKablovi window(fields_, adoptedCables_, this);
-    if (window.exec() == QDialog::Accepted) adoptedCables_ = window.adopted();
+    frmUsvojeniKablovi window(fields_, rest_.adoptedCables, this);
+    if (window.exec() == QDialog::Accepted) setAdoptedCables(window.adopted());
+}
+
+void frmPocetniParametriProracuna::setAdoptedCables(std::optional<int> count) {
+    rest_.adoptedCables = count;
+    updateCaption();
 }
 
 void frmPocetniParametriProracuna::openKontrolaNapona() {
@@ -321,7 +326,7 @@ void frmPocetniParametriProracuna::showDesign(const core::Design& design, const 
     updateCaption();
 }
 
-bool frmPocetniParametriProracuna::isModified() const { return !path_.isEmpty() && currentDesign() != savedDesign_; }
+bool frmPocetniParametriProracuna::isModified() const { return currentDesign() != savedDesign_; }
 
 void frmPocetniParametriProracuna::updateCaption() {
     if (path_.isEmpty()) {
@@ -331,10 +336,12 @@ void frmPocetniParametriProracuna::updateCaption() {
     setWindowTitle(kCaption + " - " + QFileInfo(path_).fileName() + (isModified() ? "*" : ""));
 }
 
-// A design without a file goes without a question, as it always has.
+// Typed work never goes without a question; a design nobody changed goes without one.
 bool frmPocetniParametriProracuna::maySetChangesAside() {
     if (!isModified()) return true;
-    const QString question = QStringLiteral("Sacuvati izmene u projektu %1 ?").arg(QFileInfo(path_).fileName());
+    const QString question = path_.isEmpty()
+                                 ? QStringLiteral("Sacuvati izmene u projektu ?")
+                                 : QStringLiteral("Sacuvati izmene u projektu %1 ?").arg(QFileInfo(path_).fileName());
     switch (askYesNoCancel(this, QStringLiteral("Snimanje projekta"), question)) {
     case Answer::Yes:
         return save();

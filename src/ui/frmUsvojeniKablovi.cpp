@@ -9,6 +9,7 @@
 #include "core/NumberText.h"
 #include "reports/CablesText.h"
 #include "ui/Controls.h"
+#include "ui/DesignFile.h"
 #include "ui/Fonts.h"
 #include "ui/Messages.h"
 #include "ui/Twips.h"
@@ -17,7 +18,8 @@
 namespace ui {
 namespace {
 
-constexpr int kCountDigits = 4;
+// As many digits as the largest count a design file keeps.
+const int kCountDigits = static_cast<int>(QString::number(kAdoptedCablesMax).size());
 const QString kCountRefused = QStringLiteral("Broj kablova mora biti ceo broj veci od nule !");
 
 QString text(const std::string& s) { return QString::fromStdString(s); }

@@ -73,6 +73,16 @@ class DesignFileTest : public QObject {
 private slots:
     void writtenBytesAreTheDocumentedExample() { QCOMPARE(ui::designFileBytes(exampleDesign()), kExample); }
 
+    // An adopted count makes the file version 2 and adds its one member.
+    void adoptedCablesMakeVersion2() {
+        Design design = exampleDesign();
+        design.adoptedCables = 7;
+        QCOMPARE(ui::designFileBytes(design),
+                 QByteArray(kExample)
+                     .replace(R"("formatVerzija": 1)", R"("formatVerzija": 2)")
+                     .replace("    }\n}\n", "    },\n    \"usvojeniBrojKablova\": 7\n}\n"));
+    }
+
     void roundTrip_data() {
         QTest::addColumn<Design>("design");
         QTest::newRow("start-up design") << core::startupDesign();
@@ -92,6 +102,11 @@ private slots:
         text.project = {"Most \"Ada\" \\ čćžšđ 桥", std::string(200, 'x'), " ",
                         "prvi red\n\tdrugi red\n\n"};
         QTest::newRow("quotes, backslash, diacritics, breaks, longest line") << text;
+        for (int n : {1, 26, ui::kAdoptedCablesMax}) {
+            Design adopted = exampleDesign();
+            adopted.adoptedCables = n;
+            QTest::newRow(qPrintable(QString("%1 cables adopted").arg(n))) << adopted;
+        }
     }
 
     void roundTrip() {
@@ -118,8 +133,8 @@ private slots:
                                    << "Zapis je neispravan ili nepotpun (greska kod bajta 301).";
         QTest::newRow("invalid UTF-8") << exampleWith("M. Petrovic", "M. Petrovi\xC4")
                                        << "Zapis je neispravan ili nepotpun (greska kod bajta 261).";
-        QTest::newRow("newer version") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": 2)")
-                                       << "Projekat je zapisan u formatu verzije 2, a program cita samo verziju 1.";
+        QTest::newRow("newer version") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": 3)")
+                                       << "Projekat je zapisan u formatu verzije 3, a program cita samo verzije 1 do 2.";
         QTest::newRow("version as text") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": "1")")
                                          << "Verzija formata nije ispravno zapisana.";
         QTest::newRow("fractional version") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": 1.5)")
@@ -165,6 +180,13 @@ private slots:
                                         << "Podatak Projektant nije ispravan tekst.";
         QTest::newRow("item too long") << exampleWith("M. Petrovic", QByteArray(201, 'x'))
                                        << "Podatak Projektant ima vise od 200 znakova.";
+        const QString badCount = "Usvojeni broj kablova nije ceo broj od 1 do 9999.";
+        for (const char* count : {"0", "-3", "2.5", "10000", "\"7\"", "null", "true"}) {
+            QTest::newRow(qPrintable(QString("adopted cables %1").arg(count)))
+                << exampleWith(R"("formatVerzija": 1,)", QByteArray(R"("formatVerzija": 2, "usvojeniBrojKablova": )") +
+                                                              count + ",")
+                << badCount;
+        }
         QTest::newRow("over 1 MiB") << exampleWith("Kablovi tipa A.", QByteArray(1 << 20, ' '))
                                     << "Datoteka je veca od 1 MiB.";
     }
