@@ -134,7 +134,7 @@ private slots:
         QTest::newRow("invalid UTF-8") << exampleWith("M. Petrovic", "M. Petrovi\xC4")
                                        << "Zapis je neispravan ili nepotpun (greska kod bajta 261).";
         QTest::newRow("newer version") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": 3)")
-                                       << "Projekat je zapisan u formatu verzije 3, a program cita samo verzije 1 do 2.";
+            << "Projekat je zapisan u formatu verzije 3, a program cita samo verzije 1 do 2.";
         QTest::newRow("version as text") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": "1")")
                                          << "Verzija formata nije ispravno zapisana.";
         QTest::newRow("fractional version") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": 1.5)")

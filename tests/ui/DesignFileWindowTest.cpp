@@ -231,7 +231,7 @@ private slots:
         QTest::newRow("garbage") << QByteArray("\x00\xff\x13\x37", 4)
                                  << "Datoteka nije projekat prethodnog naprezanja.";
         QTest::newRow("newer version") << QByteArray(good).replace(R"("formatVerzija": 1)", R"("formatVerzija": 7)")
-                                       << "Projekat je zapisan u formatu verzije 7, a program cita samo verzije 1 do 2.";
+            << "Projekat je zapisan u formatu verzije 7, a program cita samo verzije 1 do 2.";
         QTest::newRow("missing input") << QByteArray(good).replace(R"("m": "0.8")", R"("n": "0.8")")
                                        << "Nedostaje polje m.";
     }
