@@ -19,12 +19,13 @@ std::optional<double> adoptedCount(const ForceBounds& b, double Zk0) {
     return n;
 }
 
-std::optional<CableRange> admissibleRange(const ForceBounds& b, const WholeCableAdoption& a) {
-    if (!a.count || a.check != Nk0Check::Admissible) return std::nullopt;
-    if (!std::isfinite(b.maxNko)) return CableRange{*a.count, std::numeric_limits<double>::infinity()};
-    double last = std::floor(b.maxNko / a.Zk0);
-    if (checkAdmissibleNk0(b, last * a.Zk0) == Nk0Check::AboveUpperLimit) last -= 1;
-    return CableRange{*a.count, std::max(last, *a.count)};
+std::optional<CableRange> admissibleRange(const ForceBounds& b, double Zk0) {
+    const std::optional<double> first = adoptedCount(b, Zk0);
+    if (!first || checkAdmissibleNk0(b, *first * Zk0) != Nk0Check::Admissible) return std::nullopt;
+    if (!std::isfinite(b.maxNko)) return CableRange{*first, std::numeric_limits<double>::infinity()};
+    double last = std::floor(b.maxNko / Zk0);
+    if (checkAdmissibleNk0(b, last * Zk0) == Nk0Check::AboveUpperLimit) last -= 1;
+    return CableRange{*first, std::max(last, *first)};
 }
 
 }  // namespace
@@ -47,15 +48,15 @@ CableForceAdoption adoptCableForce(const DesignValues& v, std::string_view force
     return a;
 }
 
-WholeCableAdoption adoptWholeCables(const ForceBounds& bounds, double Zk0) {
+WholeCableAdoption adoptWholeCables(const ForceBounds& bounds, double Zk0, std::optional<int> chosen) {
     WholeCableAdoption a;
     a.Zk0 = Zk0;
-    a.count = adoptedCount(bounds, Zk0);
+    a.count = chosen ? std::optional<double>(*chosen) : adoptedCount(bounds, Zk0);
     if (a.count) {
         a.force = *a.count * Zk0;
         a.check = checkAdmissibleNk0(bounds, a.force);
     }
-    a.admissible = admissibleRange(bounds, a);
+    a.admissible = admissibleRange(bounds, Zk0);
     return a;
 }
 

@@ -36,15 +36,16 @@ struct CableRange {
 // The whole number of cables a design adopts, and what follows from it. A
 // whole number is counted as a double, so that no design overflows it.
 struct WholeCableAdoption {
-    double Zk0 = 0;               // kN
-    std::optional<double> count;  // when there is one: Zk0 above zero, minNko finite
-    double force = 0;             // count x Zk0, kN
+    double Zk0 = 0;                         // kN
+    std::optional<double> count;            // the engineer's, or the smallest not below the lower limits
+    double force = 0;                       // count x Zk0, kN
     Nk0Check check = Nk0Check::Admissible;  // of that force
-    std::optional<CableRange> admissible;   // when the adopted force is admissible
+    std::optional<CableRange> admissible;   // none when no whole number gives an admissible force
 };
 
-// The smallest whole number of cables not below the lower limits, and the
-// range of whole numbers within all of them.
-WholeCableAdoption adoptWholeCables(const ForceBounds& bounds, double Zk0);
+// The engineer's number of cables, or without one the smallest whole number
+// not below the lower limits (none when Zk0 is not above zero or minNko is
+// not finite), and the range of whole numbers within all the limits.
+WholeCableAdoption adoptWholeCables(const ForceBounds& bounds, double Zk0, std::optional<int> chosen = std::nullopt);
 
 }  // namespace core

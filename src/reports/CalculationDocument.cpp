@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "core/BendingInputsCheck.h"
 #include "core/BendingStart.h"
@@ -16,7 +18,9 @@
 #include "reports/MaterialsText.h"
 #include "reports/LossesText.h"
 #include "reports/BendingText.h"
+#include "reports/CablesText.h"
 #include "reports/Reports.h"
+#include "reports/StressCheckText.h"
 
 namespace reports {
 namespace {
@@ -43,17 +47,21 @@ struct Results {
     core::DesignValues v;
     core::ForceBounds bounds;
     bool rangeHolds = false;  // some force satisfies all four conditions
+    bool adoptedByEngineer = false;
     core::WholeCableAdoption cables;
     core::EdgeStresses stresses;      // at the force of the adopted cables
     std::array<bool, 4> exceeded{};  // Gb1_0, Gb2_0, Gb1_bes, Gb2_bes
 };
 
-Results workOut(const core::MainFields& fields) {
+Results workOut(const core::MainFields& fields, std::optional<int> adopted) {
     Results d;
     d.v = core::readDesignValues(fields);
     d.bounds = core::computeForceBounds(d.v);
     d.rangeHolds = core::hasAdmissibleForce(d.bounds);
-    d.cables = core::adoptWholeCables(d.bounds, core::Zk0(d.v.cable.Fk, d.v.cable.Gk0));
+    d.adoptedByEngineer = adopted.has_value();
+    d.cables = core::adoptWholeCables(d.bounds, core::Zk0(d.v.cable.Fk, d.v.cable.Gk0), adopted);
+    // With no admissible force the document adopts no count of its own; the engineer's is still checked.
+    if (!d.rangeHolds && !adopted) d.cables.count.reset();
     if (d.cables.count) {
         d.stresses = core::computeEdgeStresses(d.v, d.cables.force, core::MeanStress::OverSquareMetres);
         d.exceeded = core::exceededEdges(d.stresses, d.v.allowable);
@@ -154,12 +162,14 @@ std::vector<std::string> substitutedConditions(const Results& d) {
     };
 }
 
-const char* limitKindText(core::LimitKind kind) {
+// What a limit does to a positive force: a lower limit at or below zero
+// restricts nothing, an upper one at or below zero admits none.
+const char* limitMeaning(core::LimitKind kind, double N) {
     switch (kind) {
-        case core::LimitKind::Upper: return "gornja granica sile";
-        case core::LimitKind::Lower: return "donja granica sile";
-        case core::LimitKind::None: return "uslov ne ogranicava silu";
-        case core::LimitKind::Excludes: return "uslov ne zadovoljava nijedna sila";
+        case core::LimitKind::Upper: return N > 0 ? "gornja granica sile" : "iskljucuje svaku silu";
+        case core::LimitKind::Lower: return N > 0 ? "donja granica sile" : "ne ogranicava silu";
+        case core::LimitKind::None: return "ne ogranicava silu";
+        case core::LimitKind::Excludes: return "iskljucuje svaku silu";
     }
     return "";
 }
@@ -167,7 +177,7 @@ const char* limitKindText(core::LimitKind kind) {
 // "N1=1/q1= 3013.04 [kN]: gornja granica sile"
 std::string limitLine(const core::ForceBounds& b, size_t i) {
     const std::string n = std::to_string(i + 1);
-    return "N" + n + "=1/q" + n + "= " + force(b.limits()[i]) + " [kN]: " + limitKindText(b.kinds[i]);
+    return "N" + n + "=1/q" + n + "= " + force(b.limits()[i]) + " [kN]: " + limitMeaning(b.kinds[i], b.limits()[i]);
 }
 
 std::string admissibleRangeText(const Results& d) {
@@ -204,58 +214,74 @@ Section forceBoundsSection(const Results& d) {
     return s;
 }
 
-std::string cableRangeText(const Results& d) {
-    if (!d.cables.admissible) return "nema";
-    const core::CableRange& r = *d.cables.admissible;
-    if (!std::isfinite(r.last)) return count(r.first) + " i vise";
-    if (r.first == r.last) return count(r.first);
-    return count(r.first) + " do " + count(r.last);
-}
-
-std::string cableForceVerdict(const Results& d) {
-    if (!d.rangeHolds) return "Sila usvojenih kablova nije dopustena: nijedna sila nije dopustena.";
-    switch (d.cables.check) {
-        case core::Nk0Check::Admissible:
-            return "Sila usvojenih kablova je u dopustenom opsegu.";
-        case core::Nk0Check::BelowLowerLimit:
-            return "Sila usvojenih kablova nije dopustena: manja je od donje granice.";
-        case core::Nk0Check::AboveUpperLimit:
-            return "Sila usvojenih kablova nije dopustena: veca je od gornje granice.";
-    }
-    return {};
+// The required count as the cable window shows it, with the quotient to two
+// decimals where one decimal hides it: "3 (3.04)".
+std::string requiredCount(const Results& d) {
+    const double quotient = d.bounds.minNko / d.cables.Zk0;
+    const double shown = core::cableCount(d.bounds.minNko, d.cables.Zk0);
+    const std::string text = numberToText(shown);
+    if (!std::isfinite(quotient) || core::Round(quotient, 2) == shown) return text;
+    return text + " (" + roundedText(quotient, 2) + ")";
 }
 
 Section cablesSection(const Results& d) {
+    if (!d.rangeHolds) {
+        return {"4. Kablovi", {TextLine{"Nijedna sila prethodnog naprezanja nije dopustena: dopusteni opseg sile je "
+                                        "prazan."}}};
+    }
     const std::string undefined(core::kUndefinedText);
     Table t;
     t.rows = {
         {"Pocetna sila u jednom kablu Zko=", roundedText(d.cables.Zk0, 2), "[kN]"},
         {"Predlozena sila Nko=", core::startingForceText(d.bounds), "[kN]"},
-        {"Potreban broj kablova m=Nk0/Z01=", numberToText(core::cableCount(d.bounds.minNko, d.cables.Zk0)), ""},
+        {"Potreban broj kablova n=Nk0/Zko=", requiredCount(d), ""},
         {"Usvojeni broj kablova n=", d.cables.count ? count(*d.cables.count) : undefined, "[komada]"},
         {"Sila usvojenih kablova Nk0=n*Zko=", d.cables.count ? force(d.cables.force) : undefined, "[kN]"},
-        {"Dopusteni broj kablova:", cableRangeText(d), ""},
+        {"Dopusteni broj kablova:", cableRangeText(d.cables.admissible), ""},
     };
     t.columns = {kLabel, {Align::NumbersRight, false}, kUnit};  // "6", but "6 do 8"
     Section s{"4. Kablovi", {std::move(t)}};
-    if (d.cables.count) s.blocks.push_back(TextLine{cableForceVerdict(d)});
+    if (d.cables.count) {
+        s.blocks.push_back(TextLine{d.adoptedByEngineer ? "Broj kablova usvojio je projektant."
+                                                        : "Usvojen je najmanji dopusteni broj kablova."});
+        s.blocks.push_back(TextLine{cableForceVerdict(d.bounds, d.cables)});
+    }
     return s;
 }
 
+const char* const kEdgeNames[] = {"Gb1,0", "Gb2,0", "Gb1,bes", "Gb2,bes"};
+
+// Which edges fail, in one line.
+std::string failingEdges(const std::array<bool, 4>& exceeded) {
+    std::string names;
+    for (size_t i = 0; i < exceeded.size(); ++i) {
+        if (exceeded[i]) names += (names.empty() ? "" : ", ") + std::string(kEdgeNames[i]);
+    }
+    if (names.empty()) return "Svi naponi su u dopustenim granicama.";
+    return "Dopusteni naponi su prekoraceni: " + names + ".";
+}
+
+// Each edge stress with symbols, with the numbers put in, then its limit and verdict.
 Section stressSection(const core::MainFields& fields, const Results& d) {
     Section s{"5. Kontrola napona", {}};
     if (!d.cables.count) {
-        s.blocks.push_back(TextLine{"Naponi se ne mogu proveriti: broj kablova nije odredjen."});
+        s.blocks.push_back(TextLine{d.rangeHolds ? "Naponi se ne mogu proveriti: broj kablova nije odredjen."
+                                                 : "Naponi se ne proveravaju: nijedna sila nije dopustena, a broj "
+                                                   "kablova nije usvojen."});
         return s;
     }
-    s.blocks.push_back(TextLine{"Pri sili usvojenih kablova Nk0= " + force(d.cables.force) +
-                                " [kN], Nkbes=m*Nk0= " + force(d.stresses.Nkbes) + " [kN]:"});
-    Table t;
+    s.blocks.push_back(TextLine{"Pri sili usvojenih kablova n= " + count(*d.cables.count) + ", Nk0=n*Zko= " +
+                                force(d.cables.force) + " [kN], Nkbes=m*Nk0= " + force(d.stresses.Nkbes) + " [kN]:"});
+    s.blocks.push_back(TextLine{stressValuesLine(d.v, d.bounds)});
     const std::vector<StressRow> rows = stressRows(fields, d.stresses);
+    const std::array<StressFormula, 4> formulas = stressFormulas(d.v, d.bounds, d.stresses);
     for (size_t i = 0; i < rows.size(); ++i) {
-        t.rows.push_back({rows[i].stress, rows[i].allowable, d.exceeded[i] ? "ne zadovoljava" : "zadovoljava"});
+        s.blocks.push_back(TextLine{formulas[i].symbols});
+        s.blocks.push_back(TextLine{formulas[i].numbers});
+        s.blocks.push_back(TextLine{rows[i].stress + " " + rows[i].allowable + ": " +
+                                    (d.exceeded[i] ? "ne zadovoljava" : "zadovoljava")});
     }
-    s.blocks.push_back(std::move(t));
+    s.blocks.push_back(TextLine{failingEdges(d.exceeded), true});
     return s;
 }
 
@@ -267,7 +293,7 @@ std::string undefinedLimits(const core::ForceBounds& b) {
         if (b.kinds[i] == core::LimitKind::None) {
             text += "Granica N" + n + " je nedefinisana: uslov " + n + " ne ogranicava silu. ";
         } else if (b.kinds[i] == core::LimitKind::Excludes) {
-            text += "Granica N" + n + " je nedefinisana: uslov " + n + " ne zadovoljava nijedna sila. ";
+            text += "Granica N" + n + " je nedefinisana: uslov " + n + " iskljucuje svaku silu. ";
         }
     }
     return text;
@@ -276,14 +302,16 @@ std::string undefinedLimits(const core::ForceBounds& b) {
 std::string verdict(const Results& d) {
     if (!d.rangeHolds) {
         return "Dopusteni opseg sile prethodnog naprezanja je prazan: nijedna sila ne zadovoljava sva cetiri "
-               "uslova, pa se kablovi ne mogu usvojiti. Presek ne zadovoljava.";
+               "uslova. Presek ne zadovoljava.";
     }
     if (!d.cables.count) return "Broj kablova se ne moze odrediti: sila u jednom kablu nije veca od nule.";
     const std::string adopted = "Usvojeni broj kablova: " + count(*d.cables.count) + ", sila Nk0= " +
                                 force(d.cables.force) + " [kN].";
-    if (!d.cables.admissible) {
-        return adopted + " Ova sila je van dopustenog opsega i nijedan ceo broj kablova ove vrste ne daje "
-                         "dopustenu silu. Presek ne zadovoljava.";
+    if (d.cables.check != core::Nk0Check::Admissible) {
+        const std::string range = d.cables.admissible
+                                      ? "; dopusteni broj kablova: " + cableRangeText(d.cables.admissible)
+                                      : " i nijedan ceo broj kablova ove vrste ne daje dopustenu silu";
+        return adopted + " Ova sila je van dopustenog opsega" + range + ". Presek ne zadovoljava.";
     }
     if (std::find(d.exceeded.begin(), d.exceeded.end(), true) != d.exceeded.end()) {
         return adopted + " Dopusteni naponi su prekoraceni. Presek ne zadovoljava.";
@@ -317,14 +345,28 @@ Section bendingSection(const std::optional<Bending>& b, const Results& d) {
     return s;
 }
 
+// The project data in full, each item that is given on its own line, the
+// note with its line breaks.
+std::vector<Block> projectBlocks(const core::ProjectData& p) {
+    std::vector<Block> blocks;
+    const std::pair<const char*, const std::string&> lines[] = {
+        {"Projekat: ", p.projekat}, {"Element: ", p.element}, {"Projektant: ", p.projektant}};
+    for (const auto& [label, value] : lines) {
+        if (!value.empty()) blocks.push_back(TextLine{label + value});
+    }
+    if (!p.napomena.empty()) blocks.push_back(Paragraph{"Napomena: " + p.napomena});
+    return blocks;
+}
+
 }  // namespace
 
 CalculationDocument calculationDocument(const core::Design& design, DocumentHeader header) {
     const core::StoredFields fields(design);  // as the windows' rows read them
-    const Results d = workOut(fields);
+    const Results d = workOut(fields, design.adoptedCables);
     CalculationDocument doc;
     doc.header = std::move(header);
     doc.title = "Proracun prethodno napregnutog preseka";
+    doc.project = projectBlocks(design.project);
     doc.sections.push_back(inputSection(design));
     addMaterials(doc.sections.back(), design, fields, d.v.section);
     addEfficiency(doc.sections.back(), design);

@@ -76,6 +76,7 @@ struct Section {
 struct CalculationDocument {
     DocumentHeader header;
     std::string title;
+    std::vector<Block> project;  // under the title: the project data in full, the note with its line breaks
     std::vector<Section> sections;
 };
 

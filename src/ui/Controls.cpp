@@ -120,6 +120,13 @@ QCheckBox* addCheckBox(QWidget* parent, const char* name, QRect geometry) {
     return box;
 }
 
+QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font) {
+    QCheckBox* box = addCheckBox(parent, name, geometry);
+    box->setText(caption);
+    box->setFont(font);
+    return box;
+}
+
 QComboBox* addComboBox(QWidget* parent, const char* name, const QStringList& items, QRect geometry, const QFont& font) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);

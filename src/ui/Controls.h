@@ -57,6 +57,9 @@ void selectOption(QRadioButton* option);
 // A check box without a caption.
 QCheckBox* addCheckBox(QWidget* parent, const char* name, QRect geometry);
 
+// A check box with its caption on the right; clicking the caption toggles it too.
+QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& caption, QRect geometry, const QFont& font);
+
 // A list to choose one item from; the user cannot type another.
 QComboBox* addComboBox(QWidget* parent, const char* name, const QStringList& items, QRect geometry, const QFont& font);
 

@@ -159,16 +159,20 @@ QString readProject(const QJsonObject& root, ProjectData& project) {
     return {};
 }
 
-// The engineer's number of cables: a whole number from 1, or no key.
-QString readAdoptedCables(const QJsonObject& root, std::optional<int>& cables) {
+// The engineer's number of cables; without it the design adopts the smallest admissible one.
+QString readAdoptedCables(const QJsonObject& root, std::optional<int>& count) {
     const QJsonValue value = root.value(kAdoptedCablesKey);
     if (value.isUndefined()) return {};
     const double n = value.toDouble(0);
-    if (!value.isDouble() || n < 1 || n > std::numeric_limits<int>::max() || n != std::floor(n)) {
-        return QStringLiteral("Usvojeni broj kablova nije ispravno zapisan.");
+    if (!value.isDouble() || n < 1 || n > kAdoptedCablesMax || n != std::floor(n)) {
+        return QStringLiteral("Usvojeni broj kablova nije ceo broj od 1 do %1.").arg(kAdoptedCablesMax);
     }
-    cables = static_cast<int>(n);
+    count = static_cast<int>(n);
     return {};
+}
+
+void writeAdoptedCables(const std::optional<int>& count, QJsonObject& root) {
+    if (count) root.insert(kAdoptedCablesKey, *count);
 }
 
 // "gubici": the inputs of the losses that gave m, as the losses window takes
@@ -378,7 +382,7 @@ QByteArray designFileBytes(const Design& design, QString* error) {
     }
     // The object keeps its keys in sorted order, so the format tag and version come first.
     QJsonObject root{{kFormatKey, kFormatTag}, {kProjectKey, project}, {kInputsKey, inputs}};
-    if (design.adoptedCables) root.insert(kAdoptedCablesKey, *design.adoptedCables);
+    writeAdoptedCables(design.adoptedCables, root);
     if (design.losses) root.insert(kLossesKey, lossesObject(*design.losses));
     if (design.bending) root.insert(kBendingKey, bendingObject(*design.bending));
     writeBases(design, root);

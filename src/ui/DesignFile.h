@@ -19,6 +19,7 @@ inline constexpr int kDesignFileVersion = 2;  // the newest this program reads
 inline constexpr int kDesignFileFirstVersion = 1;  // a design with no part beyond the texts and the project
 inline constexpr int kProjectLineLimit = 200;  // characters of Projekat, Element, Projektant
 inline constexpr int kProjectNoteLimit = 2000;  // characters of Napomena
+inline constexpr int kAdoptedCablesMax = 9999;  // the most cables a design can adopt
 inline constexpr char kDesignFileSuffix[] = "prednap";
 
 // A design read from a file, or why not. When read from a path, the error

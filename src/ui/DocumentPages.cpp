@@ -57,6 +57,7 @@ public:
     int run() {
         startPage();
         title();
+        blocks(document_.project);
         for (const reports::Section& section : document_.sections) this->section(section);
         return page_;
     }
@@ -125,7 +126,11 @@ private:
         makeRoom(titleHeight + first);
         text(font, 0, y_, qs(section.title));
         y_ += titleHeight;
-        for (const reports::Block& block : section.blocks) {
+        blocks(section.blocks);
+    }
+
+    void blocks(const std::vector<reports::Block>& blocks) {
+        for (const reports::Block& block : blocks) {
             const double h = height(block);
             makeRoom(h);
             paint(block, h);

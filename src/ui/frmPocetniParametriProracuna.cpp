@@ -37,6 +37,7 @@
 #include "ui/frmPodaciOProjektu.h"
 #include "ui/frmPomoc.h"
 #include "ui/frmPoprecniPresek.h"
+#include "ui/frmUsvojeniKablovi.h"
 
 namespace ui {
 namespace {
@@ -253,6 +254,8 @@ void frmPocetniParametriProracuna::buildMenus() {
     addMenu("mnuProracun", "&Proracun",
             {{"mnuProracunPoprecniPresek", "Poprecni presek", &frmPocetniParametriProracuna::openPoprecniPresek},
              {"mnuProracunKablovi", "Kablovi", &frmPocetniParametriProracuna::openKablovi},
+             {"mnuProracunUsvojeniKablovi", "Usvojeni broj kablova...",
+              &frmPocetniParametriProracuna::openUsvojeniKablovi},
              {"mnuProracunKontrolaNapona", "Kontrola napona", &frmPocetniParametriProracuna::openKontrolaNapona},
              {"mnuProracunManjelovDijagram", "Magnel-ov dijagram",
               &frmPocetniParametriProracuna::openMagnelovDijagram},
@@ -309,6 +312,17 @@ void frmPocetniParametriProracuna::openKablovi() {
     if (!core::mayOpenKablovi(fields_)) return;
     frmKablovi window(fields_, this);
     window.exec();
+}
+
+void frmPocetniParametriProracuna::openUsvojeniKablovi() {
+    if (!core::mayOpenKablovi(fields_)) return;
+    frmUsvojeniKablovi window(fields_, rest_.adoptedCables, this);
+    if (window.exec() == QDialog::Accepted) setAdoptedCables(window.adopted());
+}
+
+void frmPocetniParametriProracuna::setAdoptedCables(std::optional<int> count) {
+    rest_.adoptedCables = count;
+    updateCaption();
 }
 
 void frmPocetniParametriProracuna::openKontrolaNapona() {
@@ -369,7 +383,7 @@ void frmPocetniParametriProracuna::showDesign(const core::Design& design, const 
     updateCaption();
 }
 
-bool frmPocetniParametriProracuna::isModified() const { return !path_.isEmpty() && currentDesign() != savedDesign_; }
+bool frmPocetniParametriProracuna::isModified() const { return currentDesign() != savedDesign_; }
 
 void frmPocetniParametriProracuna::updateCaption() {
     if (path_.isEmpty()) {
@@ -379,10 +393,12 @@ void frmPocetniParametriProracuna::updateCaption() {
     setWindowTitle(kCaption + " - " + QFileInfo(path_).fileName() + (isModified() ? "*" : ""));
 }
 
-// A design without a file goes without a question, as it always has.
+// Typed work never goes without a question; a design nobody changed goes without one.
 bool frmPocetniParametriProracuna::maySetChangesAside() {
     if (!isModified()) return true;
-    const QString question = QStringLiteral("Sacuvati izmene u projektu %1 ?").arg(QFileInfo(path_).fileName());
+    const QString question = path_.isEmpty()
+                                 ? QStringLiteral("Sacuvati izmene u projektu ?")
+                                 : QStringLiteral("Sacuvati izmene u projektu %1 ?").arg(QFileInfo(path_).fileName());
     switch (askYesNoCancel(this, QStringLiteral("Snimanje projekta"), question)) {
     case Answer::Yes:
         return save();

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 #include "ui/DesignFile.h"
 #include "ui/WindowFields.h"
 
@@ -25,6 +27,10 @@ public:
     // Project, element, engineer and note of the design, for the document's header.
     const core::ProjectData& projectData() const { return rest_.project; }
 
+    // The engineer's adopted number of cables; none for the smallest admissible one.
+    std::optional<int> adoptedCables() const { return rest_.adoptedCables; }
+    void setAdoptedCables(std::optional<int> count);
+
     // Replaces the design with the one in the file, or warns and changes nothing.
     bool openDesignFile(const QString& path);
 
@@ -35,6 +41,7 @@ public:
     void openUzadEN();
     void openPoprecniPresek();
     void openKablovi();
+    void openUsvojeniKablovi();
     void openKontrolaNapona();
     void openMagnelovDijagram();
     void openNosivostNaSavijanje();
@@ -67,11 +74,11 @@ private:
     void updateCaption();
 
     // The design: its texts in the fields, where the user edits them, every
-    // other part (the project data) in rest_, whose texts are not read.
+    // other part (the project data, the adopted cables) in rest_, whose texts are not read.
     WindowFields fields_;
     core::Design rest_;
     QString path_;              // the design's file, empty for a design without one
-    core::Design savedDesign_;  // the design as its file holds it
+    core::Design savedDesign_;  // the design as its file holds it, or the start-up design without a file
     bool leaving_ = false; // the changes were already asked about on the way out
     DocumentCommands* documentCommands_;
 };

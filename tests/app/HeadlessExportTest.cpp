@@ -75,13 +75,13 @@ private slots:
         QCOMPARE(run.standardError, QString());
 
         const QString info = poppler("pdfinfo", {out});
-        QVERIFY2(info.contains(QRegularExpression(R"(Pages:\s+2\n)")), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(R"(Pages:\s+3\n)")), qPrintable(info));
         const QString text = poppler("pdftotext", {"-layout", out, "-"});
         // Hand-checked: 6 cables of 486.7372 kN give 2920.42 kN, inside 2477.04 to
         // 2926.73; the stresses at that force are 18.77, -2.98, 0.99 and 11.64 MPa.
         for (const char* expected : {
-                 "Strana 1 od 2",
-                 "Strana 2 od 2",
+                 "Strana 1 od 3",
+                 "Strana 3 od 3",
                  "1/Nk0>=(0.755+0.394421)/(617.51+0.145936*19.5*10^3)= 0.000331890225 [1/kN]",
                  "1/Nk0<=0.8*[(0.755+0.394421)/(2540.41-0.145936*1.8*10^3)]= 0.000403708222 [1/kN]",
                  "N3=1/q3= 2477.04 [kN]: donja granica sile",
@@ -122,7 +122,7 @@ private slots:
         const QString text = poppler("pdftotext", {"-layout", out, "-"});
         for (const char* expected : {"Projekat: Most preko Save", "Element: Glavni nosac", "Projektant: I. Ivic",
                                      "N1=1/q1= 2255 [kN]: gornja granica sile",
-                                     "N2=1/q2= nedefinisano [kN]: uslov ne ogranicava silu",
+                                     "N2=1/q2= nedefinisano [kN]: ne ogranicava silu",
                                      "Dopusteni opseg sile: 1360 [kN] <= Nk0 <= 2255 [kN]"}) {
             QVERIFY2(text.contains(expected), qPrintable(QString(expected) + "\nnot in\n" + text));
         }
@@ -189,6 +189,36 @@ private slots:
             const QString pattern = QRegularExpression::escape(e).replace("\\ ", "\\s+");
             QVERIFY2(text.contains(QRegularExpression(pattern)), qPrintable(e + "\nnot in\n" + text));
         }
+    }
+
+    // The first page carries the project data whole, however long, and the note
+    // line by line; the engineer's adopted count is the one the document checks.
+    void projectDataWholeAndAdoptedCables() {
+        QTemporaryDir dir;
+        core::Design design = core::startupDesign();
+        design.project = {"Most preko Zapadne Morave kod Kraljeva, deonica Adrani - Mataruska Banja, km 12+450",
+                          "Glavni nosac pozicija POS 101-3, presek u sredini raspona, faza prednaprezanja 2",
+                          "Dipl. ing. grad. Jovan Jovanovic, licenca IKS 310 1234 56, Projektni biro Morava",
+                          "Beton MB40, kablovi tipa A.\nProvera za fazu 2.\n\nKraj napomene."};
+        design.adoptedCables = 7;
+        QFile file(dir.filePath("dug.prednap"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ui::designFileBytes(design)) > 0);
+        file.close();
+        const QString out = dir.filePath("dug.pdf");
+        QCOMPARE(runProgram({"--pdf", out, file.fileName()}).status, 0);
+        const QString text = poppler("pdftotext", {"-f", "1", "-l", "1", out, "-"});
+        const QString flat = QString(text).replace(QRegularExpression(R"(\s+)"), " ");
+        for (const std::string& item : {design.project.projekat, design.project.element, design.project.projektant}) {
+            const QString whole = QString::fromStdString(item);
+            QVERIFY2(flat.contains(whole), qPrintable(whole + "\nnot in\n" + text));
+        }
+        const QStringList noteLines = lines(text).filter(QRegularExpression("Beton MB40|Provera|Kraj napomene"));
+        QCOMPARE(noteLines,
+                 (QStringList{"Napomena: Beton MB40, kablovi tipa A.", "Provera za fazu 2.", "Kraj napomene."}));
+        const QString all = poppler("pdftotext", {"-layout", out, "-"});
+        QVERIFY(all.contains(QRegularExpression(R"(Usvojeni broj kablova n=\s+7\s+\[komada\])")));
+        QVERIFY(all.contains("Sila usvojenih kablova nije dopustena: veca je od gornje granice."));
+        QVERIFY(all.contains("Pri sili usvojenih kablova n= 7, Nk0=n*Zko= 3407.16 [kN]"));
     }
 
     void refusalsExitTwoAndWriteNothing_data() {

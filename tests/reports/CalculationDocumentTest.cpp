@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,8 +15,10 @@ using core::Field;
 
 namespace {
 
-std::string textOf(const FakeFields& fields) {
-    return documentText(reports::calculationDocument(fields.design(), {"prednaprezanje 1.0.0", "08.12.2026", {}}));
+std::string textOf(const FakeFields& fields, std::optional<int> adoptedCables = std::nullopt) {
+    core::Design design = fields.design();
+    design.adoptedCables = adoptedCables;
+    return documentText(reports::calculationDocument(design, {"prednaprezanje 1.0.0", "08.12.2026", {}}));
 }
 
 // The last section, the conclusion, without its title.
@@ -79,17 +82,29 @@ TEST(CalculationDocument, StartupDesignWholeText) {
         "4. Kablovi\n"
         "Pocetna sila u jednom kablu Zko= 486.74 [kN]\n"
         "Predlozena sila Nko= 2477.05 [kN]\n"
-        "Potreban broj kablova m=Nk0/Z01= 5.1\n"
+        "Potreban broj kablova n=Nk0/Zko= 5.1 (5.09)\n"
         "Usvojeni broj kablova n= 6 [komada]\n"
         "Sila usvojenih kablova Nk0=n*Zko= 2920.42 [kN]\n"
         "Dopusteni broj kablova: 6\n"
+        "Usvojen je najmanji dopusteni broj kablova.\n"
         "Sila usvojenih kablova je u dopustenom opsegu.\n"
         "5. Kontrola napona\n"
-        "Pri sili usvojenih kablova Nk0= 2920.42 [kN], Nkbes=m*Nk0= 2336.34 [kN]:\n"
-        "Gb1,0=18.77 [MPa] <= 19.5 [MPa] = Gbd,o zadovoljava\n"
-        "Gb2,0=-2.98 [MPa] >= -3 [MPa] = -Gbz,o zadovoljava\n"
-        "Gb1,bes=0.99 [MPa] >= -1.8 [MPa] = -Gbz,bes zadovoljava\n"
-        "Gb2,bes=11.64 [MPa] <= 16 [MPa] = Gbd,bes zadovoljava\n"
+        "Pri sili usvojenih kablova n= 6, Nk0=n*Zko= 2920.42 [kN], Nkbes=m*Nk0= 2336.34 [kN]:\n"
+        "Vrednosti u naponima: A= 0.37 [m2], ek= 75.5 [cm], kb1= 39.4421 [cm], kb2= 39.4421 [cm], "
+        "Wb1= 0.145936 [m3], Wb2= 0.145936 [m3]\n"
+        "Gb1,0=(Nk0/A*(1+ek/kb2)-Mmin/Wb1)*10^-3\n"
+        "Gb1,0=(2920.42/0.37*(1+75.5/39.4421)-617.51/0.145936)*10^-3= 18.77 [MPa]\n"
+        "Gb1,0=18.77 [MPa] <= 19.5 [MPa] = Gbd,o: zadovoljava\n"
+        "Gb2,0=(Mmin/Wb2+Nk0/A*(1-ek/kb1))*10^-3\n"
+        "Gb2,0=(617.51/0.145936+2920.42/0.37*(1-75.5/39.4421))*10^-3= -2.98 [MPa]\n"
+        "Gb2,0=-2.98 [MPa] >= -3 [MPa] = -Gbz,o: zadovoljava\n"
+        "Gb1,bes=(Nkbes/A*(1+ek/kb2)-Mmax/Wb1)*10^-3\n"
+        "Gb1,bes=(2336.34/0.37*(1+75.5/39.4421)-2540.41/0.145936)*10^-3= 0.99 [MPa]\n"
+        "Gb1,bes=0.99 [MPa] >= -1.8 [MPa] = -Gbz,bes: zadovoljava\n"
+        "Gb2,bes=(Mmax/Wb2+Nkbes/A*(1-ek/kb1))*10^-3\n"
+        "Gb2,bes=(2540.41/0.145936+2336.34/0.37*(1-75.5/39.4421))*10^-3= 11.64 [MPa]\n"
+        "Gb2,bes=11.64 [MPa] <= 16 [MPa] = Gbd,bes: zadovoljava\n"
+        "Svi naponi su u dopustenim granicama.\n"
         "6. Zakljucak\n"
         "Usvojeni broj kablova: 6, sila Nk0= 2920.42 [kN]. Presek zadovoljava sve uslove.\n";
     EXPECT_EQ(textOf(FakeFields()), expected);
@@ -117,9 +132,9 @@ TEST(CalculationDocument, UndefinedLimitsAreSaidAndTheRestHolds) {
     const std::string text = textOf(fields);
     for (const char* line : {
              "N1=1/q1= 2255 [kN]: gornja granica sile\n",
-             "N2=1/q2= nedefinisano [kN]: uslov ne ogranicava silu\n",
+             "N2=1/q2= nedefinisano [kN]: ne ogranicava silu\n",
              "N3=1/q3= 1360 [kN]: donja granica sile\n",
-             "N4=1/q4= nedefinisano [kN]: uslov ne ogranicava silu\n",
+             "N4=1/q4= nedefinisano [kN]: ne ogranicava silu\n",
              "Dopusteni opseg sile: 1360 [kN] <= Nk0 <= 2255 [kN]\n",
              "Usvojeni broj kablova n= 3 [komada]\n",
              "Dopusteni broj kablova: 3 do 4\n",
@@ -137,35 +152,63 @@ TEST(CalculationDocument, ConclusionSaysWhatFails) {
     const struct {
         const char* name;
         std::vector<std::pair<Field, const char*>> texts;
+        std::optional<int> adopted;
         std::vector<const char*> expected;  // pieces of the text, in order
     } cases[] = {
         {"no whole number of cables inside the range (Zko = 600.78 kN: 4 are too few, 5 too many)",
          {{Field::Fk, "5.7"}},
+         {},
          {"Usvojeni broj kablova n= 5 [komada]", "Nk0=n*Zko= 3003.9 [kN]", "Dopusteni broj kablova: nema",
-          "veca je od gornje granice", "Gb2,0=-3.19 [MPa] >= -3 [MPa] = -Gbz,o ne zadovoljava",
+          "veca je od gornje granice", "Gb2,0=-3.19 [MPa] >= -3 [MPa] = -Gbz,o: ne zadovoljava",
+          "Dopusteni naponi su prekoraceni: Gb2,0.",
           "6. Zakljucak\nUsvojeni broj kablova: 5, sila Nk0= 3003.9 [kN]. Ova sila je van dopustenog opsega",
           "Presek ne zadovoljava."}},
-        {"empty admissible range (Mg = 300 kNm: N2 below N3)",
+        {"empty admissible range (Mg = 300 kNm: N2 below N3): section 4 says only so",
          {{Field::Mg, "300"}},
-         {"Dopusteni opseg sile: prazan", "Magnel-ov dijagram se ne crta: dopusteni naponi su prekoraceni.\n4.",
-          "Dopusteni broj kablova: nema",
+         {},
+         {"Dopusteni opseg sile: prazan", "Magnel-ov dijagram se ne crta: dopusteni naponi su prekoraceni.\n",
+          "4. Kablovi\nNijedna sila prethodnog naprezanja nije dopustena: dopusteni opseg sile je prazan.\n"
+          "5. Kontrola napona\nNaponi se ne proveravaju: nijedna sila nije dopustena, a broj kablova nije usvojen.\n",
           "6. Zakljucak\nDopusteni opseg sile prethodnog naprezanja je prazan", "Presek ne zadovoljava."}},
+        {"empty admissible range, 6 cables adopted: the stresses at their force, the failing edges named",
+         {{Field::Mg, "300"}},
+         6,
+         {"4. Kablovi\nNijedna sila prethodnog naprezanja nije dopustena: dopusteni opseg sile je prazan.\n"
+          "5. Kontrola napona\nPri sili usvojenih kablova n= 6, Nk0=n*Zko= 2920.42 [kN]",
+          "Gbd,o: ne zadovoljava", "Dopusteni naponi su prekoraceni: Gb1,0, Gb2,0.\n6. Zakljucak",
+          "Presek ne zadovoljava."}},
+        {"a larger admissible count adopted (Fk = 1: 24 to 27 cables)",
+         {{Field::Fk, "1"}},
+         26,
+         {"Potreban broj kablova n=Nk0/Zko= 23.5", "Usvojeni broj kablova n= 26 [komada]",
+          "Nk0=n*Zko= 2740.4 [kN]", "Dopusteni broj kablova: 24 do 27", "Broj kablova usvojio je projektant.",
+          "Sila usvojenih kablova je u dopustenom opsegu.", "Pri sili usvojenih kablova n= 26",
+          "6. Zakljucak\nUsvojeni broj kablova: 26, sila Nk0= 2740.4 [kN]. Presek zadovoljava sve uslove."}},
+        {"an inadmissible count adopted is kept, with the plain verdict",
+         {},
+         7,
+         {"Usvojeni broj kablova n= 7 [komada]", "Dopusteni broj kablova: 6",
+          "Sila usvojenih kablova nije dopustena: veca je od gornje granice.", "Pri sili usvojenih kablova n= 7",
+          "6. Zakljucak\nUsvojeni broj kablova: 7, sila Nk0= 3407.16 [kN]. Ova sila je van dopustenog opsega; "
+          "dopusteni broj kablova: 6. Presek ne zadovoljava."}},
         {"no prestress in service (m = 0): conditions 3 and 4 hold for no force",
          {{Field::M, "0"}},
-         {"N3=1/q3= nedefinisano [kN]: uslov ne zadovoljava nijedna sila",
-          "Sila usvojenih kablova nije dopustena: nijedna sila nije dopustena.",
-          "6. Zakljucak\nGranica N3 je nedefinisana: uslov 3 ne zadovoljava nijedna sila. Granica N4 je "
-          "nedefinisana: uslov 4 ne zadovoljava nijedna sila. Dopusteni opseg sile prethodnog naprezanja je prazan",
+         {},
+         {"N3=1/q3= nedefinisano [kN]: iskljucuje svaku silu",
+          "Nijedna sila prethodnog naprezanja nije dopustena",
+          "6. Zakljucak\nGranica N3 je nedefinisana: uslov 3 iskljucuje svaku silu. Granica N4 je "
+          "nedefinisana: uslov 4 iskljucuje svaku silu. Dopusteni opseg sile prethodnog naprezanja je prazan",
           "Presek ne zadovoljava."}},
         {"no force in one cable (Fk = 0)",
          {{Field::Fk, "0"}},
-         {"Zko= 0 [kN]", "m=Nk0/Z01= nedefinisano",
+         {},
+         {"Zko= 0 [kN]", "n=Nk0/Zko= nedefinisano",
           "6. Zakljucak\nBroj kablova se ne moze odrediti: sila u jednom kablu nije veca od nule."}},
     };
     for (const auto& c : cases) {
         FakeFields fields;
         for (const auto& [f, t] : c.texts) fields.setText(f, t);
-        const std::string text = textOf(fields);
+        const std::string text = textOf(fields, c.adopted);
         size_t at = 0;
         for (const char* piece : c.expected) {
             const size_t found = text.find(piece, at);
@@ -173,7 +216,8 @@ TEST(CalculationDocument, ConclusionSaysWhatFails) {
             if (found != std::string::npos) at = found;
         }
         EXPECT_FALSE(showsInfOrNan(text)) << c.name << "\n" << text;
-        EXPECT_EQ(conclusionOf(text).find("zadovoljava sve"), std::string::npos) << c.name;
+        const bool holds = std::string(c.expected.back()).find("zadovoljava sve") != std::string::npos;
+        EXPECT_EQ(conclusionOf(text).find("zadovoljava sve") != std::string::npos, holds) << c.name;
     }
 }
 

@@ -25,9 +25,8 @@ inline std::string documentText(const reports::CalculationDocument& doc) {
         text += "[slika " + std::to_string(static_cast<int>(f.widthTwips)) + "x" +
                 std::to_string(static_cast<int>(f.heightTwips)) + "] " + f.caption + "\n";
     };
-    for (const auto& section : doc.sections) {
-        text += section.title + "\n";
-        for (const auto& block : section.blocks) {
+    auto addBlocks = [&](const std::vector<reports::Block>& blocks) {
+        for (const auto& block : blocks) {
             if (const auto* t = std::get_if<reports::Table>(&block)) addTable(*t);
             if (const auto* l = std::get_if<reports::TextLine>(&block)) text += l->text + "\n";
             if (const auto* p = std::get_if<reports::Paragraph>(&block)) text += p->text + "\n";
@@ -37,6 +36,11 @@ inline std::string documentText(const reports::CalculationDocument& doc) {
                 addFigure(tf->figure);
             }
         }
+    };
+    addBlocks(doc.project);
+    for (const auto& section : doc.sections) {
+        text += section.title + "\n";
+        addBlocks(section.blocks);
     }
     return text;
 }

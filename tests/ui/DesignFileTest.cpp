@@ -80,6 +80,16 @@ class DesignFileTest : public QObject {
 private slots:
     void writtenBytesAreTheDocumentedExample() { QCOMPARE(ui::designFileBytes(exampleDesign()), kExample); }
 
+    // An adopted count makes the file version 2 and adds its one member.
+    void adoptedCablesMakeVersion2() {
+        Design design = exampleDesign();
+        design.adoptedCables = 7;
+        QCOMPARE(ui::designFileBytes(design),
+                 QByteArray(kExample)
+                     .replace(R"("formatVerzija": 1)", R"("formatVerzija": 2)")
+                     .replace("    }\n}\n", "    },\n    \"usvojeniBrojKablova\": 7\n}\n"));
+    }
+
     void roundTrip_data() {
         QTest::addColumn<Design>("design");
         QTest::newRow("start-up design") << core::startupDesign();
@@ -146,6 +156,11 @@ private slots:
         eurocode.stressBasis = concrete;
         eurocode.cableBasis = core::StrandTendonBasis{"Y1860S7 15.7", 12, 0.75, 0.85, "75.5"};
         QTest::newRow("SRPS EN 1992-1-1 and EN 10138-3") << eurocode;
+        for (int n : {1, 26, ui::kAdoptedCablesMax}) {
+            Design adopted = exampleDesign();
+            adopted.adoptedCables = n;
+            QTest::newRow(qPrintable(QString("%1 cables adopted").arg(n))) << adopted;
+        }
     }
 
     // Version 2 only where a part beyond the texts and the project is given.
@@ -233,11 +248,6 @@ private slots:
             const QByteArray part = QByteArray(R"("gubici": )") + m.part + R"(, "ulaz": {)";
             QTest::newRow(m.what) << exampleWith(R"("ulaz": {)", part) << losses;
         }
-        for (const char* count : {"0", "1.5", "\"6\""}) {
-            QTest::newRow(qPrintable(QString("adopted cables %1").arg(count)))
-                << exampleWith(R"("ulaz": {)", QByteArray(R"("usvojeniBrojKablova": )") + count + R"(, "ulaz": {)")
-                << "Usvojeni broj kablova nije ispravno zapisan.";
-        }
         QTest::newRow("version as text") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": "1")")
                                          << "Verzija formata nije ispravno zapisana.";
         QTest::newRow("fractional version") << exampleWith(R"("formatVerzija": 1)", R"("formatVerzija": 1.5)")
@@ -303,6 +313,13 @@ private slots:
         QTest::newRow("unknown basis kind")
             << exampleWith(R"("formatVerzija": 1,)", R"("formatVerzija": 2, "osnovaNapona": {"vrsta": "DIN"},)")
             << "Osnova napona nije ispravno zapisana: nepoznata vrsta \"DIN\".";
+        const QString badCount = "Usvojeni broj kablova nije ceo broj od 1 do 9999.";
+        for (const char* count : {"0", "-3", "2.5", "10000", "\"7\"", "null", "true"}) {
+            QTest::newRow(qPrintable(QString("adopted cables %1").arg(count)))
+                << exampleWith(R"("formatVerzija": 1,)", QByteArray(R"("formatVerzija": 2, "usvojeniBrojKablova": )") +
+                                                              count + ",")
+                << badCount;
+        }
         QTest::newRow("over 1 MiB") << exampleWith("Kablovi tipa A.", QByteArray(1 << 20, ' '))
                                     << "Datoteka je veca od 1 MiB.";
     }

@@ -265,22 +265,31 @@ private slots:
     }
 
     void unsavedChangesQuestion_data() {
+        QTest::addColumn<bool>("withFile");
         QTest::addColumn<QString>("command");  // a menu item, or "close" for the close box
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("saved");
         QTest::addColumn<QString>("mgAfter");
         QTest::addColumn<bool>("closed");
-        for (const char* command : {"mnuDatotekaNovi", "mnuDatotekaOtvori", "mnuDatotekaKraj", "close"}) {
-            const QString c = command;
-            const bool leaves = c == "close";  // Kraj still asks its own question, answered No here
-            const QString kept = c == "mnuDatotekaNovi" ? "617.51" : "700";
-            QTest::newRow(qPrintable(c + ", Yes")) << c << int(QMessageBox::Yes) << true << kept << leaves;
-            QTest::newRow(qPrintable(c + ", No")) << c << int(QMessageBox::No) << false << kept << leaves;
-            QTest::newRow(qPrintable(c + ", Cancel")) << c << int(QMessageBox::Cancel) << false << "700" << false;
+        for (bool withFile : {true, false}) {
+            for (const char* command : {"mnuDatotekaNovi", "mnuDatotekaOtvori", "mnuDatotekaKraj", "close"}) {
+                const QString c = command;
+                const QString name = c + (withFile ? ", design with a file, " : ", design without a file, ");
+                const bool leaves = c == "close";  // Kraj still asks its own question, answered No here
+                const QString kept = c == "mnuDatotekaNovi" ? "617.51" : "700";
+                QTest::newRow(qPrintable(name + "Yes")) << withFile << c << int(QMessageBox::Yes) << true << kept
+                                                        << leaves;
+                QTest::newRow(qPrintable(name + "No")) << withFile << c << int(QMessageBox::No) << false << kept
+                                                       << leaves;
+                QTest::newRow(qPrintable(name + "Cancel")) << withFile << c << int(QMessageBox::Cancel) << false
+                                                           << "700" << false;
+            }
         }
     }
 
+    // Yes saves into the design's file, or through "Snimi kao..." into a new one.
     void unsavedChangesQuestion() {
+        QFETCH(bool, withFile);
         QFETCH(QString, command);
         QFETCH(int, answer);
         QFETCH(bool, saved);
@@ -288,37 +297,42 @@ private slots:
         QFETCH(bool, closed);
         frmPocetniParametriProracuna w;
         w.show();
-        openStartupDesign(w);
+        if (withFile) openStartupDesign(w);
         field(w, "txtMg")->setText("700");
-        const QByteArray before = readFile(pathOf("nosac1.prednap"));
+        const QString file = pathOf(withFile ? "nosac1.prednap" : "novi.prednap");
+        QFile::remove(pathOf("novi.prednap"));
+        const QByteArray before = readFile(file);
 
         MessageBoxAnswerer answerer({QMessageBox::StandardButton(answer), QMessageBox::No});
-        FileDialogAnswerer dialogs({});  // the open dialog, if it comes, is cancelled
+        const bool savesAs = !withFile && answer == QMessageBox::Yes;
+        FileDialogAnswerer dialogs({savesAs ? file : QString()});  // the open dialog, if it comes, is cancelled
         if (command == "close") {
             w.close();
         } else {
             trigger(w, qPrintable(command));
         }
         QVERIFY(!answerer.seen.isEmpty());
-        QCOMPARE(answerer.seen[0].text, QString("Sacuvati izmene u projektu nosac1.prednap ?"));
+        QCOMPARE(answerer.seen[0].text, withFile ? QString("Sacuvati izmene u projektu nosac1.prednap ?")
+                                                 : QString("Sacuvati izmene u projektu ?"));
         QCOMPARE(answerer.seen[0].icon, QMessageBox::Question);
         QCOMPARE(answerer.seen[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         const bool goesOn = answer != QMessageBox::Cancel;
         QCOMPARE(answerer.seen.size(), command == "mnuDatotekaKraj" && goesOn ? 2 : 1);
-        QCOMPARE(dialogs.shown, command == "mnuDatotekaOtvori" && goesOn ? 1 : 0);
-        QCOMPARE(readFile(pathOf("nosac1.prednap")) != before, saved);
+        QCOMPARE(dialogs.shown, (savesAs ? 1 : 0) + (command == "mnuDatotekaOtvori" && goesOn ? 1 : 0));
+        QCOMPARE(readFile(file) != before, saved);
         QCOMPARE(field(w, "txtMg")->text(), mgAfter);
         QCOMPARE(w.isVisible(), !closed);
     }
 
-    void noQuestionWithoutChangesOrWithoutFile() {
+    // A design nobody changed, or changed back, goes without a question; the
+    // adopted cables are part of the design.
+    void noQuestionWithoutChanges() {
         frmPocetniParametriProracuna w;
         w.show();
         MessageBoxAnswerer answerer(QMessageBox::No);
-        field(w, "txtMg")->setText("700");  // a design without a file
+        field(w, "txtMg")->setText("700");
+        field(w, "txtMg")->setText("617.51");
         trigger(w, "mnuDatotekaNovi");
-        QCOMPARE(answerer.seen.size(), 0);
-        QCOMPARE(field(w, "txtMg")->text(), QString("617.51"));
         trigger(w, "mnuDatotekaKraj");  // only its own question
         QCOMPARE(answerer.texts(), QStringList{"Dali zelite da prekinete rad programa ?"});
 
@@ -327,8 +341,13 @@ private slots:
         QCOMPARE(answerer.seen.size(), 1);
         QCOMPARE(w.windowTitle(), kCaption);
 
-        field(w, "txtMg")->setText("700");
-        w.close();  // the close box of a design without a file ends at once
+        openStartupDesign(w);
+        w.setAdoptedCables(7);
+        QCOMPARE(w.windowTitle(), kCaption + " - nosac1.prednap*");
+        w.setAdoptedCables(std::nullopt);
+        QCOMPARE(w.windowTitle(), kCaption + " - nosac1.prednap");
+        trigger(w, "mnuDatotekaNovi");
+        w.close();  // the close box of an unchanged design ends at once
         QCOMPARE(answerer.seen.size(), 1);
         QVERIFY(!w.isVisible());
     }
