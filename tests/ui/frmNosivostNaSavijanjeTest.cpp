@@ -189,7 +189,11 @@ private slots:
             child<QPushButton>(w, "cmdURedu")->click();
         }));
         QVERIFY(inWindow(main, [](QWidget* w) { QCOMPARE(text(w, "txtBrojKablovaNosivost"), QString("7")); }));
-        main.findChild<QAction*>("mnuDatotekaNovi")->trigger();  // a new design is not checked in bending
+        {
+            MessageBoxAnswerer discard(QMessageBox::No);  // the changed design is not saved
+            main.findChild<QAction*>("mnuDatotekaNovi")->trigger();  // a new design is not checked in bending
+            QCOMPARE(discard.texts(), QStringList{"Sacuvati izmene u projektu ?"});
+        }
         QVERIFY(inWindow(main, [](QWidget* w) {
             QCOMPARE(text(w, "txtFck"), QString());
             QCOMPARE(text(w, "txtBrojKablovaNosivost"), QString("6"));
