@@ -12,8 +12,10 @@ TEST(BendingStart, StrengthsFromTheEurocodeBasesOverWhatWasKept) {
     typed.fp01k = 1500;
     typed.fpk = 1770;
     typed.gamma_c = 1.3;
-    const ConcreteENBasis c50{.concreteClass = "C50/60"};
-    const StrandTendonBasis y1770{.strand = "Y1770S7 15.7"};
+    ConcreteENBasis c50;
+    c50.concreteClass = "C50/60";
+    StrandTendonBasis y1770;
+    y1770.strand = "Y1770S7 15.7";
     const struct {
         const char* name;
         std::optional<BendingInputs> kept;
