@@ -29,11 +29,9 @@ TypedField* CustomValuesWindow::copiedField(core::Field main) const {
 std::string CustomValuesWindow::text(core::Field main) const { return copiedField(main)->text().toStdString(); }
 
 void CustomValuesWindow::refuse(const catalogues::Refusal& refusal, const char* newText) {
-    showWarning(this, QString::fromLatin1(refusal.message.data(), qsizetype(refusal.message.size())));
     TypedField* field = copiedField(refusal.field);
     if (newText) field->setText(newText);
-    field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
+    refuseField(this, field, QString::fromLatin1(refusal.message.data(), qsizetype(refusal.message.size())));
 }
 
 void CustomValuesWindow::showEvent(QShowEvent* e) {

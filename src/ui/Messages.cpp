@@ -1,6 +1,7 @@
 #include "ui/Messages.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace ui {
@@ -21,6 +22,12 @@ QMessageBox::StandardButton run(QMessageBox& box, QWidget* parent) {
 void showWarning(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Upozorenje !"), text, QMessageBox::Ok, parent);
     run(box, parent);
+}
+
+void refuseField(QWidget* parent, QLineEdit* field, const QString& text) {
+    showWarning(parent, text);
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
 }
 
 bool askYesNo(QWidget* parent, const QString& title, const QString& text, DefaultAnswer answer) {

@@ -1,5 +1,6 @@
 #pragma once
 
+class QLineEdit;
 class QString;
 class QWidget;
 
@@ -9,6 +10,10 @@ namespace ui {
 
 // Critical icon, one OK button, title "Upozorenje !".
 void showWarning(QWidget* parent, const QString& text);
+
+// The warning of a refused field, then the field focused with its whole text
+// selected, so the user types the value again there.
+void refuseField(QWidget* parent, QLineEdit* field, const QString& text);
 
 // Question icon, Yes and No; true for Yes. Enter answers the default button.
 enum class DefaultAnswer { Yes, No };

@@ -289,9 +289,7 @@ void frmBetonEN::uRedu() {
     };
     for (const auto& c : checks) {
         if (!c.refusal) continue;
-        showWarning(this, QString::fromStdString(*c.refusal));
-        c.field->setFocus(Qt::OtherFocusReason);
-        c.field->selectAll();
+        refuseField(this, c.field, QString::fromStdString(*c.refusal));
         return;
     }
     const catalogues::StressFieldTexts texts = catalogues::stressFieldTexts(*catalogues::concreteENValues(b));

@@ -221,10 +221,7 @@ void frmNosivostNaSavijanje::uRedu() {
         accept();
         return;
     }
-    showWarning(this, text(refusal->message));
-    TypedField* field = typed_[refusal->input];
-    field->setFocus();
-    field->selectAll();
+    refuseField(this, typed_[refusal->input], text(refusal->message));
 }
 
 }  // namespace ui

@@ -211,16 +211,12 @@ void frmUzadEN::uRedu() {
     };
     for (const auto& c : checks) {
         if (!c.refusal) continue;
-        showWarning(this, QString::fromStdString(*c.refusal));
-        c.field->setFocus(Qt::OtherFocusReason);
-        c.field->selectAll();
+        refuseField(this, c.field, QString::fromStdString(*c.refusal));
         return;
     }
     if (core::eccentricityExceedsYb1(core::numericValue(b.ek), core::readDesignValues(fields_).section)) {
-        showWarning(this, QString::fromStdString(std::string(catalogues::kEccentricityRefused)));
-        ekscentricitet_->setFocus(Qt::OtherFocusReason);
         ekscentricitet_->setText("0");
-        ekscentricitet_->selectAll();
+        refuseField(this, ekscentricitet_, QString::fromStdString(std::string(catalogues::kEccentricityRefused)));
         return;
     }
     const catalogues::TendonFieldTexts texts = catalogues::tendonFieldTexts(*catalogues::strandTendonValues(b));
